@@ -1,0 +1,295 @@
+#include "KWDataSetJSONConverter.h"
+
+#include "KWMemTable.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+const QString DateFormat = QStringLiteral("yyyy-MM-dd");
+const QString TimeFormat = QStringLiteral("hh:mm:ss");
+
+// Floats are written with at most 15 significant digits; whole values without a fraction.
+TKWJson FloatToJson(double AValue)
+{
+    if (!std::isfinite(AValue))
+        return 0; // JSON has no form for these; an empty float is written as 0 as well
+    char Text[32];
+    std::snprintf(Text, sizeof Text, "%.15g", AValue);
+    const double Rounded = std::strtod(Text, nullptr);
+    if (Rounded == std::trunc(Rounded) && std::fabs(Rounded) < 1e15)
+        return static_cast<long long>(Rounded);
+    return Rounded;
+}
+
+TKWJson FieldToJson(const TKWField& AField)
+{
+    const QVariant Value = AField.Value();
+    const bool Empty = !Value.isValid();
+    switch (AField.DataType()) {
+    case TKWFieldType::ftString:
+        return KWEscapeJSONText(Value.toString()).toStdString();
+    case TKWFieldType::ftInteger:
+        return Value.toInt();
+    case TKWFieldType::ftFloat:
+        return FloatToJson(Value.toDouble());
+    case TKWFieldType::ftBoolean:
+        return Value.toBool();
+    case TKWFieldType::ftDate:
+        return Empty ? TKWJson() : TKWJson(Value.toDate().toString(DateFormat).toStdString());
+    case TKWFieldType::ftTime:
+        return Empty ? TKWJson() : TKWJson(Value.toTime().toString(TimeFormat).toStdString());
+    case TKWFieldType::ftDateTime:
+        return Empty ? TKWJson()
+                     : TKWJson(Value.toDateTime().toString(DateFormat + u' ' + TimeFormat).toStdString());
+    }
+    throw EDataSetJSONConverterException(
+        QStringLiteral("Cannot find type for field \"%1\"").arg(AField.FieldName()));
+}
+
+TKWJson RecordToJson(const TKWMemTable& ATable)
+{
+    TKWJson Object = TKWJson::object();
+    for (int I = 0; I < ATable.FieldCount(); ++I) {
+        const TKWField& Field = ATable.Fields(I);
+        Object[Field.FieldName().toStdString()] = FieldToJson(Field);
+    }
+    return Object;
+}
+
+// The text of a member as the platform's JSON values give it: a string its content, a number
+// its digits, true/false/null their words, an object or array nothing.
+QString MemberText(const TKWJson& AValue)
+{
+    if (AValue.is_string())
+        return QString::fromStdString(AValue.get<std::string>());
+    if (AValue.is_number() || AValue.is_boolean() || AValue.is_null())
+        return QString::fromStdString(AValue.dump());
+    return {};
+}
+
+int ParsePart(const QString& AText, int AFrom, int ALength, const QString& AWhole)
+{
+    bool Ok = false;
+    const int Value = AText.mid(AFrom, ALength).toInt(&Ok, 10);
+    if (!Ok)
+        throw EDataSetJSONConverterException(
+            QStringLiteral("'%1' is not a valid date or time").arg(AWhole));
+    return Value;
+}
+
+QDate ParseDate(const QString& AText, int AFrom = 0)
+{
+    const QDate Date(ParsePart(AText, AFrom, 4, AText), ParsePart(AText, AFrom + 5, 2, AText),
+                     ParsePart(AText, AFrom + 8, 2, AText));
+    if (!Date.isValid())
+        throw EDataSetJSONConverterException(QStringLiteral("'%1' is not a valid date").arg(AText));
+    return Date;
+}
+
+QTime ParseTime(const QString& AText, int AFrom = 0)
+{
+    const QTime Time(ParsePart(AText, AFrom, 2, AText), ParsePart(AText, AFrom + 3, 2, AText),
+                     ParsePart(AText, AFrom + 6, 2, AText));
+    if (!Time.isValid())
+        throw EDataSetJSONConverterException(QStringLiteral("'%1' is not a valid time").arg(AText));
+    return Time;
+}
+
+void SetFieldFromJson(TKWField& AField, const TKWJson& AValue)
+{
+    switch (AField.DataType()) {
+    case TKWFieldType::ftString:
+        AField.SetAsString(KWUnescapeJSONText(MemberText(AValue)));
+        return;
+    case TKWFieldType::ftInteger: {
+        bool Ok = false;
+        const int Value = MemberText(AValue).toInt(&Ok, 10);
+        AField.SetAsInteger(Ok ? Value : 0);
+        return;
+    }
+    case TKWFieldType::ftFloat:
+        if (!AValue.is_number())
+            throw EDataSetJSONConverterException(
+                QStringLiteral("Field \"%1\" needs a number").arg(AField.FieldName()));
+        AField.SetAsFloat(AValue.get<double>());
+        return;
+    case TKWFieldType::ftBoolean:
+        if (AValue.is_boolean())
+            AField.SetAsBoolean(AValue.get<bool>());
+        return;
+    case TKWFieldType::ftDate:
+        if (AValue.is_null())
+            AField.Clear();
+        else
+            AField.SetAsDate(ParseDate(MemberText(AValue)));
+        return;
+    case TKWFieldType::ftTime:
+        if (AValue.is_null())
+            AField.Clear();
+        else
+            AField.SetAsTime(ParseTime(MemberText(AValue)));
+        return;
+    case TKWFieldType::ftDateTime:
+        if (AValue.is_null()) {
+            AField.Clear();
+        } else {
+            const QString Text = MemberText(AValue);
+            AField.SetAsDateTime(QDateTime(ParseDate(Text), ParseTime(Text, 11)));
+        }
+        return;
+    }
+    throw EDataSetJSONConverterException(
+        QStringLiteral("Cannot find type for field \"%1\"").arg(AField.FieldName()));
+}
+
+} // namespace
+
+QString KWEscapeJSONText(const QString& AText)
+{
+    QString Result;
+    Result.reserve(AText.size());
+    for (const QChar Char : AText) {
+        switch (Char.unicode()) {
+        case u'\\': Result += QStringLiteral("\\\\"); break;
+        case 7: Result += QStringLiteral("\\b"); break;
+        case 12: Result += QStringLiteral("\\f"); break;
+        case 10: Result += QStringLiteral("\\n"); break;
+        case 13: Result += QStringLiteral("\\r"); break;
+        case 9: Result += QStringLiteral("\\t"); break;
+        default: Result += Char;
+        }
+    }
+    return Result;
+}
+
+QString KWUnescapeJSONText(const QString& AText)
+{
+    QString Result;
+    Result.reserve(AText.size());
+    for (qsizetype I = 0; I < AText.size(); ++I) {
+        const QChar Char = AText[I];
+        if (Char != u'\\' || I + 1 >= AText.size()) {
+            Result += Char;
+            continue;
+        }
+        const QChar Next = AText[I + 1];
+        switch (Next.unicode()) {
+        case u'b': Result += QChar(7); break;
+        case u'f': Result += QChar(12); break;
+        case u'n': Result += QChar(10); break;
+        case u'r': Result += QChar(13); break;
+        case u't': Result += QChar(9); break;
+        case u'\\': Result += Char; break;
+        default:
+            Result += Char;
+            Result += Next;
+        }
+        ++I;
+    }
+    return Result;
+}
+
+// --- TDataSetConverter ------------------------------------------------------------------------
+
+TDataSetConverter::TDataSetConverter(TKWMemTable& ATable) : FSrcDataSet(&ATable) {}
+
+TDataSetConverter& TDataSetConverter::Source(TKWMemTable& ATable)
+{
+    FSrcDataSet = &ATable;
+    return *this;
+}
+
+TKWMemTable& TDataSetConverter::CheckedSource() const
+{
+    if (!FSrcDataSet)
+        throw EDataSetJSONConverterException(QStringLiteral("DataSet Uninformed!"));
+    return *FSrcDataSet;
+}
+
+std::optional<TKWJson> TDataSetConverter::AsJSONObject() const
+{
+    TKWMemTable& Table = CheckedSource();
+    if (Table.IsEmpty() && Table.State() != TKWTableState::tsInsert)
+        return std::nullopt;
+    return RecordToJson(Table);
+}
+
+std::optional<TKWJson> TDataSetConverter::AsJSONArray() const
+{
+    TKWMemTable& Table = CheckedSource();
+    if (Table.IsEmpty() && Table.State() != TKWTableState::tsInsert)
+        return std::nullopt;
+    // A pending insert is posted by the first move and then becomes the last record.
+    const int Position = Table.State() == TKWTableState::tsInsert ? Table.RecordCount() + 1
+                                                                   : Table.RecNo();
+    TKWJson Array = TKWJson::array();
+    Table.First();
+    for (; !Table.Eof(); Table.Next())
+        Array.push_back(RecordToJson(Table));
+    Table.SetRecNo(Position);
+    return Array;
+}
+
+// --- TJSONConverter ---------------------------------------------------------------------------
+
+TJSONConverter::TJSONConverter(const TKWJson& AValue)
+{
+    Source(AValue);
+}
+
+TJSONConverter& TJSONConverter::Source(const TKWJson& AValue)
+{
+    FSrcJSONObject = AValue.is_object() ? &AValue : nullptr;
+    FSrcJSONArray = AValue.is_array() ? &AValue : nullptr;
+    return *this;
+}
+
+void TJSONConverter::ToDataSet(TKWMemTable& ATable)
+{
+    if (FSrcJSONObject)
+        ReadObject(*FSrcJSONObject, ATable);
+    else if (FSrcJSONArray)
+        ReadArray(*FSrcJSONArray, ATable);
+    else
+        throw EDataSetJSONConverterException(QStringLiteral("JSON Value Uninformed!"));
+}
+
+void TJSONConverter::ToRecord(TKWMemTable& ATable)
+{
+    FIsRecord = true;
+    ToDataSet(ATable);
+}
+
+void TJSONConverter::ReadArray(const TKWJson& AArray, TKWMemTable& ATable) const
+{
+    for (const TKWJson& Element : AArray) {
+        if (Element.is_array())
+            ReadArray(Element, ATable);
+        else
+            ReadObject(Element, ATable);
+    }
+}
+
+void TJSONConverter::ReadObject(const TKWJson& AObject, TKWMemTable& ATable) const
+{
+    if (!AObject.is_object())
+        throw EDataSetJSONConverterException(QStringLiteral("JSON object expected"));
+    if (FIsRecord)
+        ATable.Edit();
+    else
+        ATable.Append();
+    try {
+        for (int I = 0; I < ATable.FieldCount(); ++I) {
+            TKWField& Field = ATable.Fields(I);
+            const auto Member = AObject.find(Field.FieldName().toStdString());
+            if (Member != AObject.end())
+                SetFieldFromJson(Field, *Member);
+        }
+    } catch (...) {
+        ATable.Cancel();
+        throw;
+    }
+    ATable.Post();
+}

@@ -1,0 +1,42 @@
+#include "TestSupport.h"
+
+#include "KWUtils.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+QString LogPath()
+{
+    return QDir(KWGetDataPath()).filePath(QStringLiteral("log.txt"));
+}
+
+} // namespace
+
+QStringList ReadLogLines()
+{
+    QFile File(LogPath());
+    if (!File.open(QIODevice::ReadOnly))
+        return {};
+    QStringList Lines = QString::fromUtf8(File.readAll()).split(QStringLiteral("\r\n"));
+    if (!Lines.isEmpty() && Lines.last().isEmpty())
+        Lines.removeLast();
+    return Lines;
+}
+
+void ResetLog()
+{
+    KWLogClose();
+    QFile::remove(LogPath());
+}
+
+TScopedLocale::TScopedLocale(QLocale::Language ALanguage, QLocale::Country ACountry)
+{
+    QLocale::setDefault(QLocale(ALanguage, ACountry));
+}
+
+TScopedLocale::~TScopedLocale()
+{
+    QLocale::setDefault(FPrevious);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+// The lines of "log.txt" in the data folder (CR LF line ends removed).
+QStringList ReadLogLines();
+// Removes "log.txt" and closes the writer, so a test starts with an empty log.
+void ResetLog();
+
+// Sets the default locale for the lifetime of the object.
+class TScopedLocale
+{
+public:
+    explicit TScopedLocale(QLocale::Language ALanguage, QLocale::Country ACountry);
+    ~TScopedLocale();
+
+private:
+    QLocale FPrevious;
+};
