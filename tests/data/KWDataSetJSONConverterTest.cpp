@@ -2,6 +2,8 @@
 
 #include "KWMemTable.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -40,3 +40,18 @@ TScopedLocale::~TScopedLocale()
 {
     QLocale::setDefault(FPrevious);
 }
+
+void PrintTo(const QString& AText, std::ostream* AStream)
+{
+    *AStream << '"' << AText.toStdString() << '"';
+}
+
+void PrintTo(const QStringList& ATexts, std::ostream* AStream)
+{
+    *AStream << '{';
+    for (const QString& Text : ATexts) {
+        PrintTo(Text, AStream);
+        *AStream << ' ';
+    }
+    *AStream << '}';
+}

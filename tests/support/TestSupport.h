@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
+
 // The lines of "log.txt" in the data folder (CR LF line ends removed).
 QStringList ReadLogLines();
 // Removes "log.txt" and closes the writer, so a test starts with an empty log.
@@ -19,3 +21,7 @@ public:
 private:
     QLocale FPrevious;
 };
+
+// Readable test failures for Qt texts.
+void PrintTo(const QString& AText, std::ostream* AStream);
+void PrintTo(const QStringList& ATexts, std::ostream* AStream);
