@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <memory>
@@ -96,6 +97,13 @@ QString KWGetAppPath()
 QString KWGetDownloadPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+}
+
+void KWSaveTextFile(const QString& APath, const QString& AText)
+{
+    QSaveFile File(APath);
+    if (!File.open(QIODevice::WriteOnly) || File.write(AText.toUtf8()) < 0 || !File.commit())
+        throw EKWException(QStringLiteral("%1: %2").arg(APath, File.errorString()));
 }
 
 QString KWResourcePath(const QString& AName)

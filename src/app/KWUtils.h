@@ -42,6 +42,10 @@ QString KWGetDataPath();
 QString KWGetAppPath();
 QString KWGetDownloadPath();
 
+// Writes the text as UTF-8 without byte-order mark, replacing the file only once the whole text
+// is on disk (a crash never leaves half a file). Raises when the file cannot be written.
+void KWSaveTextFile(const QString& APath, const QString& AText);
+
 // Resource path for a name, found by base name without regard to case; empty when unknown.
 QString KWResourcePath(const QString& AName);
 // The text resource as lines (UTF-8, byte-order mark removed). A missing resource raises.
