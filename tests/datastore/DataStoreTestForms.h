@@ -1,0 +1,13 @@
+#pragma once
+
+#include "KWJson.h"
+#include "KWUploadValidation.h"
+
+// A visit name, file name and anonymised visit document as the application uploads them.
+extern const char* const cTestVisitId;
+extern const char* const cTestDataName;
+
+// An anonymised visit document: farm data with emptied personal fields and a two-letter region.
+TKWJson TestVisitDocument();
+// The complete upload form for cTestVisitId with the given document.
+TKWUploadForm TestUploadForm(const TKWJson& ADocument = TestVisitDocument());

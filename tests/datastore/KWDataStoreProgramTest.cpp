@@ -1,0 +1,147 @@
+// The executable's contract with the tests of the application: it prints
+// "listening on ADDRESS:PORT" once it is ready, serves HTTP or HTTPS, and ends with exit code 0 on
+// SIGINT and SIGTERM.
+#include "DataStoreTestForms.h"
+#include "KWDataStoreStorage.h"
+
+#include <gtest/gtest.h>
+#include <httplib.h>
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <csignal>
+
+namespace {
+
+constexpr int cTimeoutMs = 10000;
+
+class KWDataStoreProgramTest : public ::testing::Test
+{
+protected:
+    ~KWDataStoreProgramTest() override
+    {
+        if (FProcess.state() != QProcess::NotRunning) {
+            FProcess.kill();
+            FProcess.waitForFinished(cTimeoutMs);
+        }
+    }
+
+    QString DbFile() const { return FFolder.filePath(QStringLiteral("datastore.s3db")); }
+
+    // Starts the program on a free port and returns the port from its start line, or 0.
+    int Start(QStringList AArguments)
+    {
+        AArguments << QStringLiteral("--port") << QStringLiteral("0") << QStringLiteral("--db")
+                   << DbFile();
+        FProcess.start(QStringLiteral(QOMVI_DATASTORE_EXE), AArguments);
+        while (!FProcess.canReadLine() && FProcess.waitForReadyRead(cTimeoutMs)) {
+        }
+        const QString Line = QString::fromUtf8(FProcess.readLine()).trimmed();
+        const QRegularExpressionMatch Match =
+            QRegularExpression(QStringLiteral("^listening on 127\\.0\\.0\\.1:(\\d+)$")).match(Line);
+        EXPECT_TRUE(Match.hasMatch()) << Line.toStdString() << "\n"
+                                      << FProcess.readAllStandardError().toStdString();
+        return Match.hasMatch() ? Match.captured(1).toInt() : 0;
+    }
+
+    // Sends the signal and expects a clean end; returns what the program wrote to stderr.
+    std::string StopWith(int ASignal)
+    {
+        ::kill(pid_t(FProcess.processId()), ASignal);
+        EXPECT_TRUE(FProcess.waitForFinished(cTimeoutMs));
+        EXPECT_EQ(FProcess.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(FProcess.exitCode(), 0);
+        return FProcess.readAllStandardError().toStdString();
+    }
+
+    QTemporaryDir FFolder;
+    QProcess FProcess;
+};
+
+TEST_F(KWDataStoreProgramTest, ServesHttpAndStopsOnSigint)
+{
+    const int Port = Start({});
+    ASSERT_NE(Port, 0);
+
+    httplib::Client Client("127.0.0.1", Port);
+    Client.set_read_timeout(10);
+    const httplib::Result Health = Client.Get("/qomvi/datastore/health");
+    ASSERT_TRUE(Health) << httplib::to_string(Health.error());
+    EXPECT_EQ(Health->status, 200);
+    httplib::MultipartFormDataItems Items;
+    for (const auto& [Name, Value] : TestUploadForm())
+        Items.push_back({Name, Value, "", ""});
+    const httplib::Result Upload = Client.Post("/qomvi/datastore", Items);
+    ASSERT_TRUE(Upload) << httplib::to_string(Upload.error());
+    EXPECT_EQ(Upload->status, 200) << Upload->body;
+
+    const std::string Log = StopWith(SIGINT);
+
+    EXPECT_NE(Log.find("GET /qomvi/datastore/health 200"), std::string::npos) << Log;
+    EXPECT_TRUE(FProcess.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(TKWDataStoreStorage(DbFile()).Find(QString::fromLatin1(cTestVisitId)));
+}
+
+TEST_F(KWDataStoreProgramTest, ServesHttpsWithACertificateAndStopsOnSigterm)
+{
+    const QString OpenSsl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
+    if (OpenSsl.isEmpty())
+        GTEST_SKIP() << "the openssl command is needed to make a certificate";
+    const QString Cert = FFolder.filePath(QStringLiteral("cert.pem"));
+    const QString Key = FFolder.filePath(QStringLiteral("key.pem"));
+    QProcess Generator;
+    Generator.start(OpenSsl, {"req", "-x509", "-newkey", "ec", "-pkeyopt",
+                              "ec_paramgen_curve:prime256v1", "-nodes", "-days", "1", "-subj",
+                              "/CN=127.0.0.1", "-keyout", Key, "-out", Cert});
+    ASSERT_TRUE(Generator.waitForFinished(cTimeoutMs));
+    ASSERT_EQ(Generator.exitCode(), 0) << Generator.readAllStandardError().toStdString();
+
+    const int Port = Start({QStringLiteral("--cert"), Cert, QStringLiteral("--key"), Key});
+    ASSERT_NE(Port, 0);
+
+    httplib::SSLClient Client("127.0.0.1", Port);
+    Client.enable_server_certificate_verification(false);
+    Client.set_read_timeout(10);
+    const httplib::Result Health = Client.Get("/qomvi/datastore/health");
+    ASSERT_TRUE(Health) << httplib::to_string(Health.error());
+    EXPECT_EQ(Health->status, 200);
+
+    StopWith(SIGTERM);
+}
+
+struct TUsageCase
+{
+    const char* Name;
+    QStringList Arguments;
+};
+
+void PrintTo(const TUsageCase& ACase, std::ostream* AStream)
+{
+    *AStream << ACase.Name;
+}
+
+class KWDataStoreUsageTest : public ::testing::TestWithParam<TUsageCase>
+{
+};
+
+TEST_P(KWDataStoreUsageTest, RefusesToStart)
+{
+    QProcess Process;
+    Process.start(QStringLiteral(QOMVI_DATASTORE_EXE), GetParam().Arguments);
+    ASSERT_TRUE(Process.waitForFinished(cTimeoutMs));
+    EXPECT_EQ(Process.exitCode(), 2);
+    EXPECT_TRUE(Process.readAllStandardOutput().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, KWDataStoreUsageTest,
+    ::testing::Values(TUsageCase{"NoDb", {"--port", "0"}}, TUsageCase{"NoPort", {"--db", "x.s3db"}},
+                      TUsageCase{"PortTooLarge", {"--port", "65536", "--db", "x.s3db"}},
+                      TUsageCase{"CertWithoutKey",
+                                 {"--port", "0", "--db", "x.s3db", "--cert", "c.pem"}}),
+    [](const auto& AInfo) { return std::string(AInfo.param.Name); });
+
+} // namespace
