@@ -34,11 +34,11 @@ QString Text(const QString& AText)
     return AText.isNull() ? QStringLiteral("") : AText;
 }
 
-QString NowText()
+QString NowText(const QDateTime& AMoment)
 {
     // Always with the time, also at midnight: the timestamp is half of the visit key and is
     // read back from folder names.
-    return QDateTime::currentDateTime().toString(TKWDBUtil::DateTimeFormat());
+    return AMoment.toString(TKWDBUtil::DateTimeFormat());
 }
 
 } // namespace
@@ -286,13 +286,19 @@ QString TKWDBUtil::GetStallName(TKWAction AAction) const
     return SelectedBesuch(QStringLiteral("Stall"));
 }
 
-QString TKWDBUtil::GetTimestamp(TKWAction AAction) const
+QString TKWDBUtil::GetTimestamp(TKWAction AAction)
 {
     switch (AAction) {
     case aBetriebNeu:
+        return NowText(QDateTime::currentDateTime());
     case aBeratungNeu:
-    case aFolgeberatung:
-        return NowText();
+    case aFolgeberatung: {
+        const QString UUID = SelectedBetrieb(QStringLiteral("UUID"));
+        QDateTime Moment = QDateTime::currentDateTime();
+        while (GetBetriebsbesuchCount(UUID, NowText(Moment)) > 0)
+            Moment = Moment.addSecs(1);
+        return NowText(Moment);
+    }
     default:
         return SelectedBesuch(QStringLiteral("Timestamp"));
     }

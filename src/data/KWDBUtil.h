@@ -56,7 +56,9 @@ public:
     QString GetUUID(TKWAction AAction) const;
     QString GetBetriebName(TKWAction AAction) const;
     QString GetStallName(TKWAction AAction) const;
-    QString GetTimestamp(TKWAction AAction) const;
+    // "Now" for a new visit; a second later while the farm already has a visit of that moment,
+    // because the timestamp is half of the visit key.
+    QString GetTimestamp(TKWAction AAction);
     QString GetTimestampVorherigerBesuch(TKWAction AAction) const;
     QString GetBetriebsbesuch(TKWAction AAction);
     // The last GetBetriebsbesuch loaded an example visit (barn name starting with "Demo").

@@ -415,13 +415,25 @@ QString GetSortedKeys(const TKWPrioMap& AWeights, const QString& AFilter)
     return Result;
 }
 
-QString GetUrsachenForIndikatoren(const QString& AIndikatoren)
+namespace {
+
+TKWPrioMap UrsachenWeightsForIndikatoren(const QString& AIndikatoren)
 {
     TKWListText Indikatoren(AIndikatoren, ListSeparator());
-    const TKWPrioMap Weights =
-        SumWeights([&](const TUrsache& ARow) { return Indikatoren.Contains(ARow.indikatorId); },
-                   &TUrsache::ursache);
-    return GetSortedKeys(Weights, QString());
+    return SumWeights([&](const TUrsache& ARow) { return Indikatoren.Contains(ARow.indikatorId); },
+                      &TUrsache::ursache);
+}
+
+} // namespace
+
+QString GetUrsachenForIndikatoren(const QString& AIndikatoren)
+{
+    return GetSortedKeys(UrsachenWeightsForIndikatoren(AIndikatoren), QString());
+}
+
+void GetUrsachenForIndikatoren(const QString& AIndikatoren, TKWPrioList& AList)
+{
+    SortByPrio(UrsachenWeightsForIndikatoren(AIndikatoren), AList);
 }
 
 QString GetIndikatorenForUrsachen(const QString& AUrsachen, const QString& AFilter)

@@ -65,6 +65,8 @@ QString GetSortedKeys(const TKWPrioMap& AWeights, const QString& AFilter);
 
 // Cause areas of the rows whose indicator is in the list text AIndikatoren.
 QString GetUrsachenForIndikatoren(const QString& AIndikatoren);
+// The same cause areas with their weights, in the same order.
+void GetUrsachenForIndikatoren(const QString& AIndikatoren, TKWPrioList& AList);
 // Indicators of the rows whose cause area is in the list text AUrsachen, limited to AFilter.
 QString GetIndikatorenForUrsachen(const QString& AUrsachen, const QString& AFilter);
 // Measures of the rows whose cause area is in the list text AUrsachen.

@@ -1,5 +1,7 @@
 #include "KWUrsachenHelper.h"
 
+#include "TestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <QSet>
@@ -7,12 +9,6 @@
 #include <map>
 #include <set>
 #include <tuple>
-
-// Readable texts in failure messages.
-void PrintTo(const QString& AText, std::ostream* AStream)
-{
-    *AStream << '"' << AText.toStdString() << '"';
-}
 
 namespace {
 
