@@ -1,6 +1,7 @@
 // The executable's contract with the tests of the application: it prints
 // "listening on ADDRESS:PORT" once it is ready, serves HTTP or HTTPS, and ends with exit code 0 on
 // SIGINT and SIGTERM.
+#include "DataStoreServerProcess.h"
 #include "DataStoreTestForms.h"
 #include "KWDataStoreStorage.h"
 
@@ -21,44 +22,17 @@ constexpr int cTimeoutMs = 10000;
 class KWDataStoreProgramTest : public ::testing::Test
 {
 protected:
-    ~KWDataStoreProgramTest() override
-    {
-        if (FProcess.state() != QProcess::NotRunning) {
-            FProcess.kill();
-            FProcess.waitForFinished(cTimeoutMs);
-        }
-    }
-
     QString DbFile() const { return FFolder.filePath(QStringLiteral("datastore.s3db")); }
 
-    // Starts the program on a free port and returns the port from its start line, or 0.
-    int Start(QStringList AArguments)
+    int Start(const QStringList& AArguments)
     {
-        AArguments << QStringLiteral("--port") << QStringLiteral("0") << QStringLiteral("--db")
-                   << DbFile();
-        FProcess.start(QStringLiteral(QOMVI_DATASTORE_EXE), AArguments);
-        while (!FProcess.canReadLine() && FProcess.waitForReadyRead(cTimeoutMs)) {
-        }
-        const QString Line = QString::fromUtf8(FProcess.readLine()).trimmed();
-        const QRegularExpressionMatch Match =
-            QRegularExpression(QStringLiteral("^listening on 127\\.0\\.0\\.1:(\\d+)$")).match(Line);
-        EXPECT_TRUE(Match.hasMatch()) << Line.toStdString() << "\n"
-                                      << FProcess.readAllStandardError().toStdString();
-        return Match.hasMatch() ? Match.captured(1).toInt() : 0;
+        return FServer.Start(QStringLiteral(QOMVI_DATASTORE_EXE), DbFile(), AArguments);
     }
 
-    // Sends the signal and expects a clean end; returns what the program wrote to stderr.
-    std::string StopWith(int ASignal)
-    {
-        ::kill(pid_t(FProcess.processId()), ASignal);
-        EXPECT_TRUE(FProcess.waitForFinished(cTimeoutMs));
-        EXPECT_EQ(FProcess.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(FProcess.exitCode(), 0);
-        return FProcess.readAllStandardError().toStdString();
-    }
+    std::string StopWith(int ASignal) { return FServer.StopWith(ASignal); }
 
     QTemporaryDir FFolder;
-    QProcess FProcess;
+    TDataStoreServerProcess FServer;
 };
 
 TEST_F(KWDataStoreProgramTest, ServesHttpAndStopsOnSigint)
@@ -81,7 +55,7 @@ TEST_F(KWDataStoreProgramTest, ServesHttpAndStopsOnSigint)
     const std::string Log = StopWith(SIGINT);
 
     EXPECT_NE(Log.find("GET /qomvi/datastore/health 200"), std::string::npos) << Log;
-    EXPECT_TRUE(FProcess.readAllStandardOutput().isEmpty());
+    EXPECT_TRUE(FServer.Process().readAllStandardOutput().isEmpty());
     EXPECT_TRUE(TKWDataStoreStorage(DbFile()).Find(QString::fromLatin1(cTestVisitId)));
 }
 

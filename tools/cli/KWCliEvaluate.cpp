@@ -1,6 +1,7 @@
 #include "KWCliEvaluate.h"
 
 #include "KWCliOutput.h"
+#include "KWCode.h"
 #include "KWDataManagement.h"
 #include "KWDataStore.h"
 #include "KWDataStoreAuswertung.h"
@@ -122,6 +123,7 @@ int KWCliEvaluate(const QStringList& AArgs, std::ostream& AOut, std::ostream& AE
         AErr << "usage: qomvi-cli evaluate [--format json|csv] FILE...\n";
         return ceUsage;
     }
+    TCodes::Init(); // value texts show the labels of coded answers
     TKWDataStore Store;
     TKWJson Results = TKWJson::array();
     int Exit = ceOk;
