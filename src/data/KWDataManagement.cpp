@@ -46,12 +46,13 @@ QString ReadVisitFile(const QString& APath)
 }
 
 // A visit document is an object whose recordings are an object.
-void CheckVisitDocument(const QString& AText)
+TKWJson ParseVisitDocument(const QString& AText)
 {
-    const TKWJson Document = TKWJson::parse(AText.toStdString(), nullptr, false);
+    TKWJson Document = TKWJson::parse(AText.toStdString(), nullptr, false);
     const auto Erfassung = Document.is_object() ? Document.find("Erfassung") : Document.end();
     if (!Document.is_object() || Erfassung == Document.end() || !Erfassung->is_object())
         throw EKWException(QStringLiteral("The file is not a visit document."));
+    return Document;
 }
 
 int IntegerOf(const TKWMemTable& ATable, const char* AField)
@@ -302,11 +303,12 @@ QString TKWDataManagement::ImportBetriebsbesuche()
     KWLog(QStringLiteral("  Found in AppDataPath: %1").arg(Folders.size()));
     QElapsedTimer Watch;
     Watch.start();
+    TKWDataStore Visit; // one temporary document serves every folder
     for (const QString& Path : Folders) {
         KWLog(QStringLiteral("----------- Processing: >") + Path +
               QStringLiteral("< --------------------------------------"));
         try {
-            ImportFolder(Path);
+            ImportFolder(Path, Visit);
         } catch (const std::exception& E) {
             KWLog(QStringLiteral("            Processing error in: >") + Path + u'<');
             KWLog(QString::fromUtf8(E.what()));
@@ -318,7 +320,7 @@ QString TKWDataManagement::ImportBetriebsbesuche()
     return {};
 }
 
-void TKWDataManagement::ImportFolder(const QString& APath)
+void TKWDataManagement::ImportFolder(const QString& APath, TKWDataStore& AVisit)
 {
     const QFileInfo Info(APath);
     // A link could lead anywhere; only real folders inside the data folder are visits.
@@ -342,10 +344,10 @@ void TKWDataManagement::ImportFolder(const QString& APath)
         return;
     }
     const QString Text = ReadVisitFile(File);
-    CheckVisitDocument(Text);
-    TKWDataStore Visit;
-    Visit.LoadFromJsonString(Text, aBeratungBearbeiten);
-    TKWMemTable& Farm = Visit.GetDataErfassung(Betriebsdaten);
+    TKWJson Document = ParseVisitDocument(Text);
+    AVisit.ClearData();
+    AVisit.LoadFromJson(Document, aBeratungBearbeiten);
+    TKWMemTable& Farm = AVisit.GetDataErfassung(Betriebsdaten);
     const QString Owner = Farm.FieldByName(QStringLiteral("Betriebsinhaber")).AsString();
     FDBUtil->RunInTransaction([&] {
         if (FDBUtil->GetBetriebsbesuchCount(UUID, QString()) == 0) {

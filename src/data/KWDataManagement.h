@@ -75,7 +75,7 @@ private:
     QDir VisitFolder() const;
     void SaveRows(const QString& AName, const QDate& ADatum, const QString& AStall,
                   const QString& AText);
-    void ImportFolder(const QString& APath);
+    void ImportFolder(const QString& APath, TKWDataStore& AVisit);
 
     QString FActiveUUID;
     QString FActiveBetrieb;

@@ -76,11 +76,16 @@ TKWJson TKWDataStore::GetDataAsJson() const
 void TKWDataStore::LoadFromJsonString(const QString& Beratung, TKWAction AAction)
 {
     TKWJson Document = TKWJson::parse(Beratung.toStdString(), nullptr, false);
-    if (!Document.is_object())
+    LoadFromJson(Document, AAction);
+}
+
+void TKWDataStore::LoadFromJson(TKWJson& ABeratung, TKWAction AAction)
+{
+    if (!ABeratung.is_object())
         throw EKWException(QStringLiteral("The visit document is not a JSON object."));
-    if (const auto Erfassung = Document.find("Erfassung"); Erfassung != Document.end())
+    if (const auto Erfassung = ABeratung.find("Erfassung"); Erfassung != ABeratung.end())
         FDataStoreErfassung->LoadFromJson(*Erfassung, AAction);
-    if (const auto Auswertung = Document.find("Auswertung"); Auswertung != Document.end())
+    if (const auto Auswertung = ABeratung.find("Auswertung"); Auswertung != ABeratung.end())
         FDataStoreAuswertung->LoadFromJson(*Auswertung, AAction);
 }
 

@@ -48,6 +48,8 @@ public:
     // Adds the stored visit's recordings and evaluation (the caller empties first). A text that
     // is not a JSON object raises; "Kennung" is never read.
     void LoadFromJsonString(const QString& Beratung, TKWAction AAction);
+    // The same from a parsed document (a follow-up or new visit prunes it).
+    void LoadFromJson(TKWJson& ABeratung, TKWAction AAction);
     // Replaces the identification and writes its short code into the visit data.
     void SetKennung(const QString& Kennung);
     const std::optional<TKWJson>& Kennung() const { return FDataStoreKennung; }
