@@ -4,6 +4,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <ostream>
+
+class QTemporaryDir;
+
+// Points HOME and the XDG data and config folders into AHome; call before the application
+// object exists.
+void UseTemporaryHome(const QTemporaryDir& AHome);
+
 // The lines of "log.txt" in the data folder (CR LF line ends removed).
 QStringList ReadLogLines();
 // Removes "log.txt" and closes the writer, so a test starts with an empty log.
@@ -19,3 +27,6 @@ public:
 private:
     QLocale FPrevious;
 };
+
+// GoogleTest prints texts as text, not as bytes.
+void PrintTo(const QString& AText, std::ostream* AStream);
