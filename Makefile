@@ -20,7 +20,7 @@ bench: build
 	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done
 
 run: build
-	@echo "qomvi: the window arrives with the application shell; build finished in $(BUILD_DIR)."
+	$(BUILD_DIR)/src/app/qomvi
 
 clean:
 	rm -rf $(BUILD_DIR)

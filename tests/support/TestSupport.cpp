@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdlib>
 
 namespace {
 
@@ -13,6 +16,14 @@ QString LogPath()
 }
 
 } // namespace
+
+void UseTemporaryHome(const QTemporaryDir& AHome)
+{
+    const QByteArray Path = AHome.path().toUtf8();
+    setenv("HOME", Path.constData(), 1);
+    setenv("XDG_DATA_HOME", (Path + "/share").constData(), 1);
+    setenv("XDG_CONFIG_HOME", (Path + "/config").constData(), 1);
+}
 
 QStringList ReadLogLines()
 {

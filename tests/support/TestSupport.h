@@ -6,6 +6,12 @@
 
 #include <ostream>
 
+class QTemporaryDir;
+
+// Points HOME and the XDG data and config folders into AHome; call before the application
+// object exists.
+void UseTemporaryHome(const QTemporaryDir& AHome);
+
 // The lines of "log.txt" in the data folder (CR LF line ends removed).
 QStringList ReadLogLines();
 // Removes "log.txt" and closes the writer, so a test starts with an empty log.

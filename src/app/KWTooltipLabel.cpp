@@ -1,0 +1,45 @@
+#include "KWTooltipLabel.h"
+
+#include "KWTranslateUtil.h"
+
+#include <QLabel>
+
+namespace {
+
+constexpr qreal SizeFactor = 0.9;
+
+} // namespace
+
+TKWTooltipLabel::TKWTooltipLabel(QLabel* ALabel) : FLabel(ALabel)
+{
+    QFont Font = FLabel->font();
+    if (Font.pointSizeF() > 0)
+        Font.setPointSizeF(Font.pointSizeF() * SizeFactor);
+    else
+        Font.setPixelSize(qRound(Font.pixelSize() * SizeFactor));
+    FLabel->setFont(Font);
+    SetLook(true, Qt::red);
+    FLabel->hide();
+}
+
+void TKWTooltipLabel::ShowTooltip(const QString& AText, bool AEmphasize)
+{
+    SetLook(AEmphasize, AEmphasize ? Qt::red : Qt::black);
+    FLabel->setText(KWTranslate(AText));
+    FLabel->show();
+}
+
+void TKWTooltipLabel::HideTooltip()
+{
+    FLabel->hide();
+}
+
+void TKWTooltipLabel::SetLook(bool ABold, Qt::GlobalColor AColor)
+{
+    QFont Font = FLabel->font();
+    Font.setBold(ABold);
+    FLabel->setFont(Font);
+    QPalette Palette = FLabel->palette();
+    Palette.setColor(QPalette::WindowText, AColor);
+    FLabel->setPalette(Palette);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+// The widget half of the shared helpers (KWUtils holds the rest).
+
+#include <QImage>
+#include <QString>
+
+class QWidget;
+class TKWGestureManager;
+
+// Marker pictures shared by the cause and measure lists and the chart pages; null until
+// KWLoadSharedBitmaps.
+extern QImage KWBitmapBoxDeepSkyBlue;
+extern QImage KWBitmapBoxSkyBlue;
+extern QImage KWBitmapIndikatorSchwachstelle;
+
+// The picture resource of that name (PNG, or SVG drawn at its own size), found by base name
+// without regard to case. A missing or unreadable resource raises EKWException.
+QImage KWLoadBitmapResource(const QString& AName);
+// Fills the three shared marker pictures; the main window calls it once.
+void KWLoadSharedBitmaps();
+// Saves a picture of a visible control as AName + ".png" in the active visit's folder (the
+// data folder itself while no visit is active). Failures are logged, never raised.
+void KWMakeScreenshot(QWidget* AControl, const QString& AName);
+// Shows the window maximised. It first takes the whole available screen itself, for systems
+// where no window manager carries out the maximising (kiosk tablets, a bare X server).
+void KWShowMaximized(QWidget* AWindow);
+// Lets AManager receive the left and right swipes over AControl; gestures the control already
+// had stay.
+void KWAddSwipeGestures(TKWGestureManager* AManager, QWidget* AControl);

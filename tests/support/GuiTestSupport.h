@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QPoint>
+
+#include <functional>
+
+class QWidget;
+
+// Processes events until ACondition holds or ATimeoutMs have passed; returns ACondition().
+bool WaitFor(const std::function<bool()>& ACondition, int ATimeoutMs);
+// A left-button drag from AFrom to ATo (in AWidget's coordinates), as press, move and release.
+void SendDrag(QWidget* AWidget, QPoint AFrom, QPoint ATo);
+// A left-button click at APos (in AWidget's coordinates).
+void SendClick(QWidget* AWidget, QPoint APos);
