@@ -1,6 +1,7 @@
 #include "KWTooltipLabel.h"
 
 #include "KWTranslateUtil.h"
+#include "KWUtilsGui.h"
 
 #include <QLabel>
 
@@ -12,12 +13,7 @@ constexpr qreal SizeFactor = 0.9;
 
 TKWTooltipLabel::TKWTooltipLabel(QLabel* ALabel) : FLabel(ALabel)
 {
-    QFont Font = FLabel->font();
-    if (Font.pointSizeF() > 0)
-        Font.setPointSizeF(Font.pointSizeF() * SizeFactor);
-    else
-        Font.setPixelSize(qRound(Font.pixelSize() * SizeFactor));
-    FLabel->setFont(Font);
+    FLabel->setFont(KWScaledFont(FLabel->font(), SizeFactor));
     SetLook(true, Qt::red);
     FLabel->hide();
 }

@@ -32,7 +32,7 @@ bool OpenLog()
 {
     if (LogWriter)
         return true;
-    auto File = std::make_unique<QFile>(QDir(KWGetDataPath()).filePath(QStringLiteral("log.txt")));
+    auto File = std::make_unique<QFile>(KWLogPath());
     if (!File->open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
     LogWriter = std::move(File);
@@ -54,6 +54,11 @@ const QHash<QString, QString>& ResourceIndex()
 }
 
 } // namespace
+
+QString KWLogPath()
+{
+    return QDir(KWGetDataPath()).filePath(QStringLiteral("log.txt"));
+}
 
 void KWLog(const QString& AText)
 {

@@ -31,6 +31,8 @@ extern bool KWReturnEndsEditing;
 // Appends the text to "log.txt" in the data folder; a text with line breaks gives several
 // lines. When the file cannot be opened the text is dropped and the next call tries again.
 void KWLog(const QString& AText);
+// The log file: "log.txt" in the data folder.
+QString KWLogPath();
 // The first two lines of every run.
 void KWLogStarted();
 // Closes the log file; the next KWLog opens it again. The program calls it last.

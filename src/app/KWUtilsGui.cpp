@@ -44,6 +44,14 @@ QImage KWLoadBitmapResource(const QString& AName)
     return Image;
 }
 
+QIcon KWLoadIconResource(const QString& AName)
+{
+    const QString Path = KWResourcePath(AName);
+    if (Path.isEmpty())
+        throw EKWException(QStringLiteral("Resource not found: %1").arg(AName));
+    return QIcon(Path);
+}
+
 void KWLoadSharedBitmaps()
 {
     KWBitmapBoxDeepSkyBlue = KWLoadBitmapResource(QStringLiteral("BoxDeepSkyBlue"));
@@ -70,6 +78,15 @@ void KWMakeScreenshot(QWidget* AControl, const QString& AName)
         KWLog(QStringLiteral("  Name:    ") + Path);
         KWLog(QStringLiteral("  Message: ") + QString::fromUtf8(E.what()));
     }
+}
+
+QFont KWScaledFont(QFont AFont, qreal AFactor)
+{
+    if (AFont.pointSizeF() > 0)
+        AFont.setPointSizeF(AFont.pointSizeF() * AFactor);
+    else
+        AFont.setPixelSize(qRound(AFont.pixelSize() * AFactor));
+    return AFont;
 }
 
 void KWShowMaximized(QWidget* AWindow)

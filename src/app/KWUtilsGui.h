@@ -2,6 +2,8 @@
 
 // The widget half of the shared helpers (KWUtils holds the rest).
 
+#include <QFont>
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -17,11 +19,16 @@ extern QImage KWBitmapIndikatorSchwachstelle;
 // The picture resource of that name (PNG, or SVG drawn at its own size), found by base name
 // without regard to case. A missing or unreadable resource raises EKWException.
 QImage KWLoadBitmapResource(const QString& AName);
+// The icon resource of that name (an SVG drawn at whatever size a button asks for). A missing
+// resource raises EKWException.
+QIcon KWLoadIconResource(const QString& AName);
 // Fills the three shared marker pictures; the main window calls it once.
 void KWLoadSharedBitmaps();
 // Saves a picture of a visible control as AName + ".png" in the active visit's folder (the
 // data folder itself while no visit is active). Failures are logged, never raised.
 void KWMakeScreenshot(QWidget* AControl, const QString& AName);
+// AFont at AFactor times its size, whether its size is given in points or pixels.
+QFont KWScaledFont(QFont AFont, qreal AFactor);
 // Shows the window maximised. It first takes the whole available screen itself, for systems
 // where no window manager carries out the maximising (kiosk tablets, a bare X server).
 void KWShowMaximized(QWidget* AWindow);

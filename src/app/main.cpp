@@ -1,11 +1,45 @@
-// Program entry: the first log lines, the application object and the start screen.
+// Program entry: the first log lines, the application object, the command line, and then the
+// start screen handing over to the main window, or the tour through every page.
 #include "KWApplication.h"
+#include "KWDBUtil.h"
+#include "KWMain.h"
 #include "KWStartScreen.h"
-#include "KWTemporaryMainWindow.h"
+#include "KWTour.h"
 #include "KWUtils.h"
 #include "KWUtilsGui.h"
 
+#include <QCommandLineParser>
+
+#include <cstdio>
 #include <exception>
+
+namespace {
+
+void PrintError(const QString& AText)
+{
+    std::fprintf(stderr, "qomvi: %s\n", qPrintable(AText));
+}
+
+int RunTour(const TKWMainFormSetup& ASetup, const QString& AFolder)
+{
+    TMainForm Form(ASetup);
+    Form.resize(KWTourWindowSize);
+    Form.show();
+    QString Error;
+    if (KWRunTour(Form, AFolder, Error))
+        return 0;
+    PrintError(Error);
+    return 1;
+}
+
+int RunWindow(const TKWMainFormSetup& ASetup)
+{
+    TStartScreen StartScreen([ASetup] { return std::make_unique<TMainForm>(ASetup); });
+    KWShowMaximized(&StartScreen);
+    return TKWApplication::exec();
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -13,12 +47,30 @@ int main(int argc, char** argv)
     int Result = 1;
     try {
         TKWApplication App(argc, argv);
-        // TEMPORARY: the stand-in window gives way to the main window when it exists.
-        TStartScreen StartScreen([] { return std::make_unique<TKWTemporaryMainWindow>(); });
-        KWShowMaximized(&StartScreen);
-        Result = TKWApplication::exec();
+        QCommandLineParser Parser;
+        Parser.addHelpOption();
+        const QCommandLineOption Language(
+            QStringLiteral("language"),
+            QStringLiteral("Starts with the dictionary of LANGUAGE active (EN)."),
+            QStringLiteral("LANGUAGE"));
+        const QCommandLineOption Tour(
+            QStringLiteral("tour"),
+            QStringLiteral("Opens the example visit, saves a picture of every page into FOLDER "
+                           "and ends."),
+            QStringLiteral("FOLDER"));
+        Parser.addOptions({Language, Tour});
+        Parser.process(App);
+        const TKWMainFormSetup Setup{TKWDBUtil::DefaultDatabasePath(), Parser.value(Language)};
+        if (!Setup.Language.isEmpty() &&
+            KWResourcePath(QStringLiteral("Dictionary_") + Setup.Language).isEmpty()) {
+            PrintError(QStringLiteral("No dictionary for the language %1").arg(Setup.Language));
+            Result = 2;
+        } else {
+            Result = Parser.isSet(Tour) ? RunTour(Setup, Parser.value(Tour)) : RunWindow(Setup);
+        }
     } catch (const std::exception& E) {
         KWLog(QString::fromUtf8(E.what()));
+        PrintError(QString::fromUtf8(E.what()));
     }
     KWLogClose();
     return Result;
