@@ -1,9 +1,11 @@
 #include "KWDataManagement.h"
 
+#include "KWDBResultSet.h"
 #include "KWDBUtil.h"
 #include "KWDataStore.h"
 #include "KWDataStoreErfassung.h"
 #include "KWException.h"
+#include "KWExampleVisit.h"
 #include "KWHttpUtil.h"
 #include "KWMemTable.h"
 #include "KWTranslateUtil.h"
@@ -72,9 +74,33 @@ QString TKWDataManagement::DefaultServerUrl()
     return QStringLiteral(QOMVI_DATASTORE_URL);
 }
 
+const QString TKWDataManagement::ExampleUUID = QStringLiteral("D3E0A1B2-0000-4000-8000-000000000001");
+const QString TKWDataManagement::ExampleTimestamp = QStringLiteral("2024-05-14 09:30:00");
+
 TKWDataManagement::TKWDataManagement(const QString& ADatabasePath)
     : FDBUtil(std::make_unique<TKWDBUtil>(ADatabasePath)), FDataStore(std::make_unique<TKWDataStore>())
 {
+    if (FDBUtil->CreatedTables())
+        SeedExampleVisit();
+}
+
+void TKWDataManagement::SeedExampleVisit()
+{
+    FDataStore->ClearData();
+    KWFillExampleVisit(*FDataStore);
+    FDataStore->SetKennung(KennungAsJsonString(ExampleUUID, ExampleTimestamp, QString()));
+    TKWMemTable& Farm = FDataStore->GetDataErfassung(Betriebsdaten);
+    const QString Owner = Farm.FieldByName(QStringLiteral("Betriebsinhaber")).AsString();
+    const QString Text = QString::fromStdString(FDataStore->GetDataAsJson().dump());
+    FDBUtil->RunInTransaction([&] {
+        FDBUtil->SaveBetriebNeu(ExampleUUID, Owner);
+        FDBUtil->SaveBetriebsbesuchNeu(ExampleUUID, ExampleTimestamp,
+                                       Farm.FieldByName(QStringLiteral("DatumErfassung")).AsDate(),
+                                       Farm.FieldByName(QStringLiteral("Stallname")).AsString(),
+                                       QString(), Text, QString());
+    });
+    FDataStore->ClearData();
+    FDBUtil->BetriebSelectQuery().Refresh();
 }
 
 TKWDataManagement::~TKWDataManagement() = default;
@@ -121,18 +147,25 @@ void TKWDataManagement::CalcTraenkeVerhaeltnis(int ATraenken, int ATiere, double
     ATierTraenke = std::round(std::min(1 / Ratio, 99.0));
 }
 
-QString TKWDataManagement::GetKennungAsJsonString() const
+QString TKWDataManagement::KennungAsJsonString(const QString& AUUID, const QString& ATimestamp,
+                                               const QString& ATimestampVorherigerBesuch)
 {
+    const QString Composed = ComposedName(AUUID, ATimestamp);
     const TKWJson Kennung = {
         {"Configuration", "Kvo2021"},
-        {"UUID", FActiveUUID.toStdString()},
-        {"Timestamp", FActiveTimestamp.toStdString()},
-        {"TimestampVorherigerBesuch", FActiveTimestampVorherigerBesuch.toStdString()},
-        {"Composed", FActiveComposed.toStdString()},
-        {"Short", FActiveShort.toStdString()},
+        {"UUID", AUUID.toStdString()},
+        {"Timestamp", ATimestamp.toStdString()},
+        {"TimestampVorherigerBesuch", ATimestampVorherigerBesuch.toStdString()},
+        {"Composed", Composed.toStdString()},
+        {"Short", ShortCode(Composed).toStdString()},
         {"Version", "qomvi " QOMVI_VERSION},
     };
     return QString::fromStdString(Kennung.dump());
+}
+
+QString TKWDataManagement::GetKennungAsJsonString() const
+{
+    return KennungAsJsonString(FActiveUUID, FActiveTimestamp, FActiveTimestampVorherigerBesuch);
 }
 
 // --- opening, saving, deleting ------------------------------------------------------------------
