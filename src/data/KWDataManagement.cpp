@@ -57,6 +57,14 @@ TKWJson ParseVisitDocument(const QString& AText)
     return Document;
 }
 
+// The three lines every visit operation that reports a result writes.
+void LogOutcome(const QString& AOperation, const QString& AComposed, const QString& AResult)
+{
+    KWLog(QStringLiteral("TKWDataManagement.") + AOperation + QStringLiteral(" - Info/Error"));
+    KWLog(QStringLiteral("  Name:    ") + AComposed);
+    KWLog(QStringLiteral("  Message: ") + AResult);
+}
+
 int IntegerOf(const TKWMemTable& ATable, const char* AField)
 {
     return ATable.FieldByName(QString::fromLatin1(AField)).AsInteger();
@@ -192,13 +200,17 @@ QDir TKWDataManagement::VisitFolder() const
     return QDir(QDir(KWGetDataPath()).filePath(FActiveComposed));
 }
 
+void TKWDataManagement::OpenDocument(const QString& AText, TKWAction AAction)
+{
+    FDataStore->ClearData();
+    FDataStore->LoadFromJsonString(AText, AAction);
+    FDataStore->SetKennung(GetKennungAsJsonString());
+}
+
 QString TKWDataManagement::LoadBetriebsbesuch(TKWAction AAction)
 {
     Activate(AAction);
-    const QString Text = FDBUtil->GetBetriebsbesuch(AAction);
-    FDataStore->ClearData();
-    FDataStore->LoadFromJsonString(Text, AAction);
-    FDataStore->SetKennung(GetKennungAsJsonString());
+    OpenDocument(FDBUtil->GetBetriebsbesuch(AAction), AAction);
     NormalizeDataFields();
     SetDataStateFromAction(AAction);
     return {};
@@ -264,19 +276,14 @@ QString TKWDataManagement::DeleteBetriebsbesuch(TKWAction AAction)
     } catch (const EKWException& E) {
         Result += E.Message();
     }
-    KWLog(QStringLiteral("TKWDataManagement.DeleteBetriebsbesuch - Info/Error"));
-    KWLog(QStringLiteral("  Name:    ") + FActiveComposed);
-    KWLog(QStringLiteral("  Message: ") + Result);
+    LogOutcome(QStringLiteral("DeleteBetriebsbesuch"), FActiveComposed, Result);
     return Result;
 }
 
 QString TKWDataManagement::TransferBetriebsbesuch(TKWAction AAction)
 {
     Activate(AAction);
-    const QString Stored = FDBUtil->GetBetriebsbesuch(aBeratungTransfer);
-    FDataStore->ClearData();
-    FDataStore->LoadFromJsonString(Stored, aBeratungBearbeiten);
-    FDataStore->SetKennung(GetKennungAsJsonString());
+    OpenDocument(FDBUtil->GetBetriebsbesuch(aBeratungTransfer), aBeratungBearbeiten);
     FDataStore->ClearPersonalInformation();
     const QString Text = QString::fromStdString(FDataStore->GetDataAsJson().dump());
     const QString FileName = QStringLiteral("BeratungAnonym.") + FActiveShort + QStringLiteral(".json");
@@ -293,9 +300,7 @@ QString TKWDataManagement::TransferBetriebsbesuch(TKWAction AAction)
     } catch (const EKWException& E) {
         Result = E.Message();
     }
-    KWLog(QStringLiteral("TKWDataManagement.TransferBetriebsbesuch - Info/Error"));
-    KWLog(QStringLiteral("  Name:    ") + FActiveComposed);
-    KWLog(QStringLiteral("  Message: ") + Result);
+    LogOutcome(QStringLiteral("TransferBetriebsbesuch"), FActiveComposed, Result);
     return Result;
 }
 

@@ -80,6 +80,8 @@ public:
 private:
     void Activate(TKWAction AAction);
     void SeedExampleVisit();
+    // Empties the visit document, loads the stored text and gives it the active identification.
+    void OpenDocument(const QString& AText, TKWAction AAction);
     QDir VisitFolder() const;
     void SaveRows(const QString& AName, const QDate& ADatum, const QString& AStall,
                   const QString& AText);

@@ -77,6 +77,15 @@ protected:
         Q_EMIT AList->clicked(Index);
     }
 
+    // A saved visit "Nord" of farm "Huber", chosen in the browser with its actions shown.
+    void ShowActionsOfNewVisit()
+    {
+        SaveVisit("Huber", "Nord");
+        FBrowser->Refresh();
+        Tap(FBrowser->BetriebList(), "Huber");
+        Tap(FBrowser->BetriebsbesuchList(), "Nord");
+    }
+
     void TapAction(int ARow)
     {
         QListWidgetItem* Item = FBrowser->BearbeitungList()->item(ARow);
@@ -133,10 +142,7 @@ TEST_F(KWBetriebsauswahlTest, NarrowPagesKeepColumnsOf300)
 
 TEST_F(KWBetriebsauswahlTest, DeletingTheOnlyVisitClearsEverything)
 {
-    SaveVisit("Huber", "Nord");
-    FBrowser->Refresh();
-    Tap(FBrowser->BetriebList(), "Huber");
-    Tap(FBrowser->BetriebsbesuchList(), "Nord");
+    ShowActionsOfNewVisit();
     FDialogs.QueueAnswer(dbYes);
     TapAction(2);
     TapAction(2); // asks only once
@@ -167,10 +173,7 @@ TEST_F(KWBetriebsauswahlTest, DeletingOneOfTwoVisitsKeepsTheFarm)
 
 TEST_F(KWBetriebsauswahlTest, AnsweringNoKeepsTheVisitSelected)
 {
-    SaveVisit("Huber", "Nord");
-    FBrowser->Refresh();
-    Tap(FBrowser->BetriebList(), "Huber");
-    Tap(FBrowser->BetriebsbesuchList(), "Nord");
+    ShowActionsOfNewVisit();
     for (int Row : {2, 3}) {
         FDialogs.QueueAnswer(dbNo);
         TapAction(Row);
@@ -193,10 +196,7 @@ TEST_F(KWBetriebsauswahlTest, ASuccessfulUploadShowsUploaded)
     ASSERT_NE(Port, 0);
     FDM->SetServerUrl(QStringLiteral("http://127.0.0.1:%1/qomvi/datastore").arg(Port));
 
-    SaveVisit("Huber", "Nord");
-    FBrowser->Refresh();
-    Tap(FBrowser->BetriebList(), "Huber");
-    Tap(FBrowser->BetriebsbesuchList(), "Nord");
+    ShowActionsOfNewVisit();
     FDialogs.QueueAnswer(dbYes);
     TapAction(3);
     Answer();
@@ -211,10 +211,7 @@ TEST_F(KWBetriebsauswahlTest, ASuccessfulUploadShowsUploaded)
 TEST_F(KWBetriebsauswahlTest, AFailedUploadShowsTheError)
 {
     FDM->SetServerUrl(QStringLiteral("http://127.0.0.1:1/qomvi/datastore"));
-    SaveVisit("Huber", "Nord");
-    FBrowser->Refresh();
-    Tap(FBrowser->BetriebList(), "Huber");
-    Tap(FBrowser->BetriebsbesuchList(), "Nord");
+    ShowActionsOfNewVisit();
     FDialogs.QueueAnswer(dbYes);
     TapAction(3);
     Answer();
