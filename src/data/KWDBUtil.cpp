@@ -120,6 +120,7 @@ TKWDBUtil::~TKWDBUtil()
 
 void TKWDBUtil::CreateMissingTables()
 {
+    FCreatedTables = !FDConnection.tables().contains(QStringLiteral("betrieb"), Qt::CaseInsensitive);
     for (const QString& SQL : {CreateBetriebSQL, CreateBetriebsbesuchSQL}) {
         QSqlQuery Query(FDConnection);
         if (!Query.exec(SQL))

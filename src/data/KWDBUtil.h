@@ -32,6 +32,8 @@ public:
     // "yyyy-MM-dd hh:mm:ss": the form of every stored timestamp.
     static QString DateTimeFormat();
     const QString& DatabasePath() const { return FDatabasePath; }
+    // The tables did not exist and were created by this object.
+    bool CreatedTables() const { return FCreatedTables; }
 
     void SaveBetriebNeu(const QString& AUUID, const QString& AName);
     void SaveBetrieb(const QString& AUUID, const QString& AName);
@@ -95,4 +97,5 @@ private:
     std::unique_ptr<TKWDBResultSet> FBetriebSource;
     std::unique_ptr<TKWDBResultSet> FBetriebsbesuchSource;
     bool FWasDemoOnLoad = false;
+    bool FCreatedTables = false;
 };

@@ -1,9 +1,11 @@
 #include "KWDataManagement.h"
 
+#include "KWDBResultSet.h"
 #include "KWDBUtil.h"
 #include "KWDataStore.h"
 #include "KWDataStoreErfassung.h"
 #include "KWException.h"
+#include "KWExampleVisit.h"
 #include "KWHttpUtil.h"
 #include "KWMemTable.h"
 #include "KWTranslateUtil.h"
@@ -55,6 +57,14 @@ TKWJson ParseVisitDocument(const QString& AText)
     return Document;
 }
 
+// The three lines every visit operation that reports a result writes.
+void LogOutcome(const QString& AOperation, const QString& AComposed, const QString& AResult)
+{
+    KWLog(QStringLiteral("TKWDataManagement.") + AOperation + QStringLiteral(" - Info/Error"));
+    KWLog(QStringLiteral("  Name:    ") + AComposed);
+    KWLog(QStringLiteral("  Message: ") + AResult);
+}
+
 int IntegerOf(const TKWMemTable& ATable, const char* AField)
 {
     return ATable.FieldByName(QString::fromLatin1(AField)).AsInteger();
@@ -72,9 +82,33 @@ QString TKWDataManagement::DefaultServerUrl()
     return QStringLiteral(QOMVI_DATASTORE_URL);
 }
 
+const QString TKWDataManagement::ExampleUUID = QStringLiteral("D3E0A1B2-0000-4000-8000-000000000001");
+const QString TKWDataManagement::ExampleTimestamp = QStringLiteral("2024-05-14 09:30:00");
+
 TKWDataManagement::TKWDataManagement(const QString& ADatabasePath)
     : FDBUtil(std::make_unique<TKWDBUtil>(ADatabasePath)), FDataStore(std::make_unique<TKWDataStore>())
 {
+    if (FDBUtil->CreatedTables())
+        SeedExampleVisit();
+}
+
+void TKWDataManagement::SeedExampleVisit()
+{
+    FDataStore->ClearData();
+    KWFillExampleVisit(*FDataStore);
+    FDataStore->SetKennung(KennungAsJsonString(ExampleUUID, ExampleTimestamp, QString()));
+    TKWMemTable& Farm = FDataStore->GetDataErfassung(Betriebsdaten);
+    const QString Owner = Farm.FieldByName(QStringLiteral("Betriebsinhaber")).AsString();
+    const QString Text = QString::fromStdString(FDataStore->GetDataAsJson().dump());
+    FDBUtil->RunInTransaction([&] {
+        FDBUtil->SaveBetriebNeu(ExampleUUID, Owner);
+        FDBUtil->SaveBetriebsbesuchNeu(ExampleUUID, ExampleTimestamp,
+                                       Farm.FieldByName(QStringLiteral("DatumErfassung")).AsDate(),
+                                       Farm.FieldByName(QStringLiteral("Stallname")).AsString(),
+                                       QString(), Text, QString());
+    });
+    FDataStore->ClearData();
+    FDBUtil->BetriebSelectQuery().Refresh();
 }
 
 TKWDataManagement::~TKWDataManagement() = default;
@@ -121,18 +155,25 @@ void TKWDataManagement::CalcTraenkeVerhaeltnis(int ATraenken, int ATiere, double
     ATierTraenke = std::round(std::min(1 / Ratio, 99.0));
 }
 
-QString TKWDataManagement::GetKennungAsJsonString() const
+QString TKWDataManagement::KennungAsJsonString(const QString& AUUID, const QString& ATimestamp,
+                                               const QString& ATimestampVorherigerBesuch)
 {
+    const QString Composed = ComposedName(AUUID, ATimestamp);
     const TKWJson Kennung = {
         {"Configuration", "Kvo2021"},
-        {"UUID", FActiveUUID.toStdString()},
-        {"Timestamp", FActiveTimestamp.toStdString()},
-        {"TimestampVorherigerBesuch", FActiveTimestampVorherigerBesuch.toStdString()},
-        {"Composed", FActiveComposed.toStdString()},
-        {"Short", FActiveShort.toStdString()},
+        {"UUID", AUUID.toStdString()},
+        {"Timestamp", ATimestamp.toStdString()},
+        {"TimestampVorherigerBesuch", ATimestampVorherigerBesuch.toStdString()},
+        {"Composed", Composed.toStdString()},
+        {"Short", ShortCode(Composed).toStdString()},
         {"Version", "qomvi " QOMVI_VERSION},
     };
     return QString::fromStdString(Kennung.dump());
+}
+
+QString TKWDataManagement::GetKennungAsJsonString() const
+{
+    return KennungAsJsonString(FActiveUUID, FActiveTimestamp, FActiveTimestampVorherigerBesuch);
 }
 
 // --- opening, saving, deleting ------------------------------------------------------------------
@@ -159,13 +200,17 @@ QDir TKWDataManagement::VisitFolder() const
     return QDir(QDir(KWGetDataPath()).filePath(FActiveComposed));
 }
 
+void TKWDataManagement::OpenDocument(const QString& AText, TKWAction AAction)
+{
+    FDataStore->ClearData();
+    FDataStore->LoadFromJsonString(AText, AAction);
+    FDataStore->SetKennung(GetKennungAsJsonString());
+}
+
 QString TKWDataManagement::LoadBetriebsbesuch(TKWAction AAction)
 {
     Activate(AAction);
-    const QString Text = FDBUtil->GetBetriebsbesuch(AAction);
-    FDataStore->ClearData();
-    FDataStore->LoadFromJsonString(Text, AAction);
-    FDataStore->SetKennung(GetKennungAsJsonString());
+    OpenDocument(FDBUtil->GetBetriebsbesuch(AAction), AAction);
     NormalizeDataFields();
     SetDataStateFromAction(AAction);
     return {};
@@ -231,19 +276,14 @@ QString TKWDataManagement::DeleteBetriebsbesuch(TKWAction AAction)
     } catch (const EKWException& E) {
         Result += E.Message();
     }
-    KWLog(QStringLiteral("TKWDataManagement.DeleteBetriebsbesuch - Info/Error"));
-    KWLog(QStringLiteral("  Name:    ") + FActiveComposed);
-    KWLog(QStringLiteral("  Message: ") + Result);
+    LogOutcome(QStringLiteral("DeleteBetriebsbesuch"), FActiveComposed, Result);
     return Result;
 }
 
 QString TKWDataManagement::TransferBetriebsbesuch(TKWAction AAction)
 {
     Activate(AAction);
-    const QString Stored = FDBUtil->GetBetriebsbesuch(aBeratungTransfer);
-    FDataStore->ClearData();
-    FDataStore->LoadFromJsonString(Stored, aBeratungBearbeiten);
-    FDataStore->SetKennung(GetKennungAsJsonString());
+    OpenDocument(FDBUtil->GetBetriebsbesuch(aBeratungTransfer), aBeratungBearbeiten);
     FDataStore->ClearPersonalInformation();
     const QString Text = QString::fromStdString(FDataStore->GetDataAsJson().dump());
     const QString FileName = QStringLiteral("BeratungAnonym.") + FActiveShort + QStringLiteral(".json");
@@ -260,9 +300,7 @@ QString TKWDataManagement::TransferBetriebsbesuch(TKWAction AAction)
     } catch (const EKWException& E) {
         Result = E.Message();
     }
-    KWLog(QStringLiteral("TKWDataManagement.TransferBetriebsbesuch - Info/Error"));
-    KWLog(QStringLiteral("  Name:    ") + FActiveComposed);
-    KWLog(QStringLiteral("  Message: ") + Result);
+    LogOutcome(QStringLiteral("TransferBetriebsbesuch"), FActiveComposed, Result);
     return Result;
 }
 

@@ -26,6 +26,7 @@ public:
     // The central data store this build uploads to.
     static QString DefaultServerUrl();
 
+    // Opens the database; a freshly created one receives the example visit.
     explicit TKWDataManagement(const QString& ADatabasePath);
     ~TKWDataManagement();
     TKWDataManagement(const TKWDataManagement&) = delete;
@@ -66,12 +67,21 @@ public:
     // Raises when the name is not a visit folder name.
     static void SplitComposedName(const QString& AName, QString& AUUID, QString& ATimestamp);
     static QString ShortCode(const QString& AComposed);
+    // The identification record of a visit as JSON text.
+    static QString KennungAsJsonString(const QString& AUUID, const QString& ATimestamp,
+                                       const QString& ATimestampVorherigerBesuch);
+    // The key of the example visit a new database holds.
+    static const QString ExampleUUID;
+    static const QString ExampleTimestamp;
     // The drinker ratios the visit data page shows: drinkers per animal and animals per drinker.
     static void CalcTraenkeVerhaeltnis(int ATraenken, int ATiere, double& ATraenkeTier,
                                        double& ATierTraenke);
 
 private:
     void Activate(TKWAction AAction);
+    void SeedExampleVisit();
+    // Empties the visit document, loads the stored text and gives it the active identification.
+    void OpenDocument(const QString& AText, TKWAction AAction);
     QDir VisitFolder() const;
     void SaveRows(const QString& AName, const QDate& ADatum, const QString& AStall,
                   const QString& AText);

@@ -104,6 +104,21 @@ TEST(KWDataManagementNames, DrinkerRatios)
     }
 }
 
+TEST_F(KWDataManagementTest, ANewDatabaseHoldsTheExampleVisitOnce)
+{
+    Select(TKWDataManagement::ExampleUUID, TKWDataManagement::ExampleTimestamp);
+    EXPECT_TRUE(TKWDBUtil::IsDemoStall(SelectedVisit("Stall").toString()));
+    FDM->LoadBetriebsbesuch(aBeratungBearbeiten);
+    EXPECT_EQ(Area("Betriebsdaten").FieldByName("ErfassungsCode").AsString(), FDM->ActiveShort());
+    EXPECT_GT(Area("SauberkeitTechnopathien").RecordCount(), 0);
+    EXPECT_FALSE(FDM->DataStore().GetSchwachstellenIndikatorenIDs().isEmpty());
+
+    FDM.reset();
+    FDM = std::make_unique<TKWDataManagement>(FFolder.filePath("kvd.s3db"));
+    EXPECT_EQ(FDM->DBUtil().GetBetriebsbesuchCount(TKWDataManagement::ExampleUUID, ""), 1)
+        << "an existing database gets no second example";
+}
+
 TEST_F(KWDataManagementTest, SavingTwiceInsertsThenUpdates)
 {
     const QString UUID = SaveNewFarm("Huber", "Nord");

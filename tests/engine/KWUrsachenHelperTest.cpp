@@ -1,5 +1,8 @@
 #include "KWUrsachenHelper.h"
 
+#include "KWDataStoreAuswertung.h"
+#include "KWDataStoreErfassung.h"
+
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -12,73 +15,22 @@
 
 namespace {
 
-// The indicator ids of the evaluation pages, by evaluation key.
-const std::map<QString, QStringList>& IndikatorIdsByKey()
+// The indicator ids of one evaluation page, as the evaluation store lists them.
+QStringList IndikatorIds(const QString& AKey)
 {
-    static const std::map<QString, QStringList> Ids = {
-        {"AufenthaltsortKuehe",
-         {"Fressgitter", "Futtergang", "Boxengang", "StehenBox2Beine", "StehenBox4Beine",
-          "LiegenBox", "LiegenLaufflaeche", "WartenAMS"}},
-        {"LiegeboxenKomfortIndex", {"LiegeboxenAkzeptanzIndex", "LiegeboxenKomfortIndex"}},
-        {"LiegepositionKuehe",
-         {"Brustlage", "GestrecktesVorderbein", "GestrecktesHinterbein", "Schlafposition",
-          "TotaleSeitenlage"}},
-        {"ZustandLiegeboxen",
-         {"KotMittig", "KotSeitlich", "KotGesamt", "HochboxVollstaendig", "HochboxLueckenhaft",
-          "HochboxVereinzelt", "TiefboxKeineMulde", "TiefboxLeichteMulde", "TiefboxStarkeMulde"}},
-        {"Sauberkeit",
-         {"Hinterhand", "Kreuz", "EuterBauch", "Schwanz", "Schwanzquast", "Sitzbein", "Unterbein",
-          "HerdenIndex"}},
-        {"Technopathien",
-         {"TarsalgelenkHaarloseStelle", "TarsalgelenkHautloseStelle",
-          "TarsalgelenkUmfangsvermehrung", "TarsalgelenkUmfangsvermehrungOffen",
-          "KnieHaarloseStelle", "KnieHautloseStelle", "WirbelsaeuleUmfangsvermehrung",
-          "WirbelsaeuleUmfangsvermehrungOffen", "WiderristHaarloseStelle",
-          "WiderristHautloseStelle", "WiderristUmfangsvermehrung", "WammeHaarloseStelle",
-          "KarpalgelenkHaarloseStelle", "KarpalgelenkHautloseStelle",
-          "KarpalgelenkUmfangsvermehrung"}},
-        {"Laufverhalten",
-         {"KopfhaltungKl20", "KopfhaltungGr20", "LaufverhaltenAuffaelligeLahmheiten",
-          "KoerperpflegeDreibeinigesStehenLaufflaeche"}},
-        {"Abliegedauer",
-         {"AbliegedauerZuegig", "AbliegedauerZoegerlich", "AbliegedauerVerweigernd",
-          "AbliegedauerAbgebrochen"}},
-        {"MCVerhalten",
-         {"MobilityCheckVerhaltenRuhig", "MobilityCheckVerhaltenTrippeln",
-          "MobilityCheckVerhaltenEntlasten", "MobilityCheckStandingScore1",
-          "MobilityCheckStandingScore23", "MobilityCheckStandingScore45",
-          "MobilityCheckLocomotionScore1", "MobilityCheckLocomotionScore23",
-          "MobilityCheckLocomotionScore45"}},
-        {"MCKlauen",
-         {"KlauenzustandDorsalLaengeLang", "KlauenzustandDorsalLaengeKurz",
-          "KlauenzustandDorsalKrmgKrmg", "KlauenzustandDorsalKrmgRille",
-          "KlauenzustandTrachtenhoeheNiedrig", "KlauenzustandTrachtenhoeheHoch",
-          "KlauenzustandZehengleichUngleich", "KlauenzustandZehengleichAuffaellig",
-          "KlauenzustandBallenhautAkut", "KlauenzustandBallenhautChronisch",
-          "KlauenzustandBodenwStandAuffaellig", "KlauenzustandBodenwStandDringend"}},
-        {"Velkora",
-         {"Velkora.Dunavis.AE", "Velkora.Dunavis.EM", "Velkora.Dunavis.NL", "Velkora.Dunavis.NT",
-          "Velkora.Dunavis.HT", "Velkora.Dunavis.AC"}},
-        {"Signale1",
-         {"BetriebTierLiegeplatzVerh", "BetriebTierFressplatzVerh", "BetriebStallHeterogen",
-          "BetriebMehrplatztraenkenAnz", "BetriebTierTroglaengeVerh", "FnkLaufenSackgasse",
-          "FnkHygieneMischbucht", "MngmtBoxenpflege", "MngmtStreuenHb", "MngmtStreuenTb",
-          "MngmtReinigungSpalten", "MngmtReinigungPlan", "MngmtFutterVorlage", "MngmtFutterAnsch"}},
-        {"Signale2",
-         {"FressbereichFressgitterHoehe", "FressbereichTrogHoehe", "LiegeboxBugbegrMaterial",
-          "LiegeboxBugbegrHoehe", "LiegeboxNackenrohrHoehe", "LiegeboxKotstufeHoehe",
-          "LiegeboxLiegeflLaenge", "LiegeboxLiegeflBreite", "LiegeboxWandbLaenge",
-          "LiegeboxInnenbLaenge", "LiegeboxKotstNackenrohrAbst", "BoxGangFressberBreite",
-          "BoxGangBoxberBreite", "BoxGangDurchberBreite"}},
-    };
+    static TKWDataStoreErfassung Erfassung;
+    static TKWDataStoreAuswertung Auswertung(Erfassung);
+    QStringList Ids;
+    for (const TKWIndikator* Indikator : Auswertung.GetIndikatorList(AKey))
+        Ids << Indikator->Definition().ID;
     return Ids;
 }
 
 QSet<QString> AllIndikatorIds()
 {
     QSet<QString> Result;
-    for (const auto& [Key, Ids] : IndikatorIdsByKey())
-        for (const QString& Id : Ids)
+    for (const QString& Key : TKWDataStoreAuswertung::AuswertungKeys())
+        for (const QString& Id : IndikatorIds(Key))
             Result.insert(Id);
     return Result;
 }
@@ -142,7 +94,7 @@ TEST(KWUrsachenHelper, CatalogueTotalsAndIntegrity)
     QSet<QString> ExpectedWithoutRows = {"KoerperpflegeDreibeinigesStehenLaufflaeche",
                                          "AbliegedauerZuegig", "KotGesamt", "HochboxVollstaendig"};
     for (const char* Key : {"Signale1", "Signale2", "Velkora"})
-        for (const QString& Id : IndikatorIdsByKey().at(Key))
+        for (const QString& Id : IndikatorIds(Key))
             ExpectedWithoutRows.insert(Id);
     EXPECT_EQ(ExpectedWithoutRows.size(), 38);
     EXPECT_EQ(KnownIds - IdsWithRows, ExpectedWithoutRows);
