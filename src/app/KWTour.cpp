@@ -14,7 +14,7 @@
 namespace {
 
 // Long enough for layouts, deferred paints and short animations to settle.
-constexpr int SettleMs = 150;
+constexpr int SettleMs = 50;
 
 void Settle()
 {
