@@ -116,15 +116,23 @@ QString KWResourcePath(const QString& AName)
     return ResourceIndex().value(AName.toLower());
 }
 
-QStringList KWLoadStringsResource(const QString& AName)
+QString KWReadTextFile(const QString& APath)
 {
-    QFile File(KWResourcePath(AName));
-    if (File.fileName().isEmpty() || !File.open(QIODevice::ReadOnly))
-        throw EKWException(QStringLiteral("Resource not found: %1").arg(AName));
+    QFile File(APath);
+    if (!File.open(QIODevice::ReadOnly))
+        throw EKWException(QStringLiteral("%1: %2").arg(APath, File.errorString()));
     QString Text = QString::fromUtf8(File.readAll());
     if (Text.startsWith(QChar(0xFEFF)))
         Text.remove(0, 1);
-    QStringList Lines = SplitLines(Text);
+    return Text;
+}
+
+QStringList KWLoadStringsResource(const QString& AName)
+{
+    const QString Path = KWResourcePath(AName);
+    if (Path.isEmpty())
+        throw EKWException(QStringLiteral("Resource not found: %1").arg(AName));
+    QStringList Lines = SplitLines(KWReadTextFile(Path));
     if (!Lines.isEmpty() && Lines.last().isEmpty())
         Lines.removeLast(); // the line break that ends the last line starts no new line
     return Lines;

@@ -48,6 +48,9 @@ QString KWGetDownloadPath();
 // is on disk (a crash never leaves half a file). Raises when the file cannot be written.
 void KWSaveTextFile(const QString& APath, const QString& AText);
 
+// Reads a UTF-8 text file; a leading byte-order mark is dropped. Raises when it cannot be read.
+QString KWReadTextFile(const QString& APath);
+
 // Resource path for a name, found by base name without regard to case; empty when unknown.
 QString KWResourcePath(const QString& AName);
 // The text resource as lines (UTF-8, byte-order mark removed). A missing resource raises.

@@ -151,9 +151,14 @@ int TKWDBUtil::Count(const QString& ASQL, const QVariantMap& AParams) const
     QSqlQuery Query = Prepare(ASQL);
     for (auto It = AParams.cbegin(); It != AParams.cend(); ++It)
         Query.bindValue(u':' + It.key(), It.value());
-    Exec(Query);
-    const int Result = Query.next() ? Query.value(0).toInt() : 0;
-    Query.finish();
+    return ScalarOf(Query);
+}
+
+int TKWDBUtil::ScalarOf(QSqlQuery& AQuery) const
+{
+    Exec(AQuery);
+    const int Result = AQuery.next() ? AQuery.value(0).toInt() : 0;
+    AQuery.finish();
     return Result;
 }
 
@@ -237,10 +242,7 @@ int TKWDBUtil::GetBetriebsbesuchCount(const QString& AUUID, const QString& ATime
     Query.bindValue(QStringLiteral(":UUID"), AUUID);
     if (!ATimestamp.trimmed().isEmpty())
         Query.bindValue(QStringLiteral(":Timestamp"), ATimestamp);
-    Exec(Query);
-    const int Result = Query.next() ? Query.value(0).toInt() : 0;
-    Query.finish();
-    return Result;
+    return ScalarOf(Query);
 }
 
 int TKWDBUtil::GetBetriebCount(const QString& AUUID)

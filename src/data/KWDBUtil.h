@@ -76,6 +76,8 @@ private:
     QSqlQuery Prepare(const QString& ASQL) const;
     void Exec(QSqlQuery& AQuery) const;
     int Count(const QString& ASQL, const QVariantMap& AParams) const;
+    // Runs a query that answers with one number.
+    int ScalarOf(QSqlQuery& AQuery) const;
     void CreateMissingTables();
     QString SelectedBetrieb(const QString& AField) const;
     QString SelectedBesuch(const QString& AField) const;

@@ -12,7 +12,6 @@
 
 #include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QFileInfo>
 
 #include <cmath>
@@ -33,14 +32,10 @@ QString Replaced(QString AText, std::initializer_list<std::pair<const char*, con
 
 QString ReadVisitFile(const QString& APath)
 {
-    QFile File(APath);
-    if (File.size() > MaxVisitFileSize)
-        throw EKWException(QStringLiteral("The file is too large for a visit: %1 bytes").arg(File.size()));
-    if (!File.open(QIODevice::ReadOnly))
-        throw EKWException(File.errorString());
-    QString Text = QString::fromUtf8(File.readAll());
-    if (Text.startsWith(QChar(0xFEFF)))
-        Text.remove(0, 1);
+    const qint64 Size = QFileInfo(APath).size();
+    if (Size > MaxVisitFileSize)
+        throw EKWException(QStringLiteral("The file is too large for a visit: %1 bytes").arg(Size));
+    QString Text = KWReadTextFile(APath);
     // Some transfers lose the first characters; every visit document starts like this.
     if (!Text.startsWith(QLatin1String("{\"E")))
         Text.prepend(QLatin1String("{\"E"));

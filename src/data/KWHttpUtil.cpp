@@ -1,9 +1,9 @@
 #include "KWHttpUtil.h"
 
+#include "KWException.h"
 #include "KWUtils.h"
 
 #include <QEventLoop>
-#include <QFile>
 #include <QHttpMultiPart>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -21,9 +21,11 @@ int StatusCode = 0;
 // Debug files only help to look at the last upload; failing to write one must not stop it.
 void WriteDebugFile(const QString& AName, const QString& AText)
 {
-    QFile File(AName);
-    if (!File.open(QIODevice::WriteOnly | QIODevice::Truncate) || File.write(AText.toUtf8()) < 0)
-        KWLog(QStringLiteral("TKWHttpUtil.SendDataPostString - debug file not written: ") + AName);
+    try {
+        KWSaveTextFile(AName, AText);
+    } catch (const EKWException& E) {
+        KWLog(QStringLiteral("TKWHttpUtil.SendDataPostString - debug file not written: ") + E.Message());
+    }
 }
 
 void AddField(QHttpMultiPart& AForm, const QString& AName, const QString& AValue)

@@ -65,7 +65,7 @@ void CheckDocument(const QString& AText)
 
 TKWJson EvaluateFile(TKWDataStore& AStore, const QString& APath)
 {
-    const QString Text = KWCliReadTextFile(APath);
+    const QString Text = KWReadTextFile(APath);
     CheckDocument(Text);
     AStore.ClearData();
     AStore.LoadFromJsonString(Text, aBeratungBearbeiten);

@@ -1,8 +1,5 @@
 #include "KWCliOutput.h"
 
-#include "KWException.h"
-
-#include <QFile>
 
 void KWCliWriteJson(std::ostream& AOut, const TKWJson& AValue)
 {
@@ -22,17 +19,6 @@ QString KWCliCsvField(const QString& AValue)
     QString Quoted = AValue;
     Quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
     return u'"' + Quoted + u'"';
-}
-
-QString KWCliReadTextFile(const QString& APath)
-{
-    QFile File(APath);
-    if (!File.open(QIODevice::ReadOnly))
-        throw EKWException(File.errorString());
-    QString Text = QString::fromUtf8(File.readAll());
-    if (Text.startsWith(QChar(0xFEFF)))
-        Text.remove(0, 1);
-    return Text;
 }
 
 QStringList KWCliSplitList(const QString& AArgument)

@@ -23,8 +23,6 @@ void KWCliWriteJson(std::ostream& AOut, const TKWJson& AValue);
 void KWCliReportFailure(std::ostream& AErr, const QString& AFile, const QString& AReason);
 // A value of a ';'-separated line, quoted when it holds a separator, a quote or a line break.
 QString KWCliCsvField(const QString& AValue);
-// Reads a UTF-8 text file (a leading byte-order mark is dropped); raises EKWException.
-QString KWCliReadTextFile(const QString& APath);
 // The entries of a "," list argument, trimmed, without empty ones.
 QStringList KWCliSplitList(const QString& AArgument);
 // The entries joined into a list text: every entry followed by ",".
