@@ -1,6 +1,5 @@
 #include "KWCliOutput.h"
 
-
 void KWCliWriteJson(std::ostream& AOut, const TKWJson& AValue)
 {
     AOut << AValue.dump(2) << '\n';
