@@ -5,12 +5,15 @@
 #include "KWDataManagement.h"
 #include "KWDataStore.h"
 #include "KWJson.h"
+#include "KWJsonReader.h"
 
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -97,11 +100,64 @@ void BM_ImportBetriebsbesuche(benchmark::State& AState)
     }
 }
 
+// The floor under an import: read every folder's file, parse it with the program's reader and
+// insert the farm and the visit with plain prepared statements, all in one transaction.
+void BM_ImportFloor(benchmark::State& AState)
+{
+    WriteVisitFolders(static_cast<int>(AState.range(0)));
+    const QString Database = Scratch->filePath(QStringLiteral("floor.s3db"));
+    for (auto _ : AState) {
+        AState.PauseTiming();
+        QFile::remove(Database);
+        TKWDataManagement(Database).DataStore(); // creates the tables
+        sqlite3* Db = nullptr;
+        sqlite3_open(Database.toUtf8().constData(), &Db);
+        sqlite3_stmt* Farm = nullptr;
+        sqlite3_stmt* Visit = nullptr;
+        sqlite3_prepare_v2(Db, "insert into betrieb values (?1, ?2)", -1, &Farm, nullptr);
+        sqlite3_prepare_v2(Db, "insert into betriebsbesuch values (?1, ?2, ?3, ?4, ?5, ?6, NULL)", -1,
+                           &Visit, nullptr);
+        AState.ResumeTiming();
+        sqlite3_exec(Db, "begin", nullptr, nullptr, nullptr);
+        QDirIterator It(KWGetDataPath(), QDir::Dirs | QDir::NoDotAndDotDot);
+        while (It.hasNext()) {
+            const QString Path = It.next();
+            QFile File(Path + QStringLiteral("/BeratungVoll.json"));
+            File.open(QIODevice::ReadOnly);
+            const QByteArray Text = File.readAll();
+            const TKWJson Document = KWParseJson(std::string_view(Text.constData(), Text.size()));
+            const TKWJson& Betrieb = Document.at("Erfassung").at("Betriebsdaten");
+            const QByteArray UUID = QFileInfo(Path).fileName().section(u'.', 0, 0).toUtf8();
+            const std::string Owner = Betrieb.at("Betriebsinhaber").get<std::string>();
+            const std::string Stall = Betrieb.at("Stallname").get<std::string>();
+            sqlite3_bind_text(Farm, 1, UUID.constData(), int(UUID.size()), SQLITE_STATIC);
+            sqlite3_bind_text(Farm, 2, Owner.data(), int(Owner.size()), SQLITE_STATIC);
+            sqlite3_step(Farm);
+            sqlite3_reset(Farm);
+            sqlite3_bind_text(Visit, 1, UUID.constData(), int(UUID.size()), SQLITE_STATIC);
+            sqlite3_bind_text(Visit, 2, "2024-05-02 08:00:00", -1, SQLITE_STATIC);
+            sqlite3_bind_text(Visit, 3, "2024-05-02", -1, SQLITE_STATIC);
+            sqlite3_bind_text(Visit, 4, Stall.data(), int(Stall.size()), SQLITE_STATIC);
+            sqlite3_bind_text(Visit, 5, "", -1, SQLITE_STATIC);
+            sqlite3_bind_text(Visit, 6, Text.constData(), int(Text.size()), SQLITE_STATIC);
+            sqlite3_step(Visit);
+            sqlite3_reset(Visit);
+        }
+        sqlite3_exec(Db, "commit", nullptr, nullptr, nullptr);
+        AState.PauseTiming();
+        sqlite3_finalize(Farm);
+        sqlite3_finalize(Visit);
+        sqlite3_close(Db);
+        AState.ResumeTiming();
+    }
+}
+
 } // namespace
 
 BENCHMARK(BM_SaveBetriebsbesuch)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainSqliteAndFile)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportBetriebsbesuche)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_ImportFloor)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {

@@ -1,15 +1,16 @@
 #include "KWJsonReader.h"
 
-#include <unordered_set>
+#include <algorithm>
 
 namespace {
 
 constexpr qsizetype ExcerptLength = 40;
-// Objects up to this size are searched for a repeated name directly; larger ones get an index.
-constexpr std::size_t IndexFrom = 16;
+// Objects up to this size are searched for a name directly; wider ones through a sorted index.
+constexpr std::size_t LinearUpTo = 16;
 
 using TObject = TKWJson::object_t;
 using TMembers = TObject::Container;
+using TPendingMembers = std::vector<std::pair<std::string, TKWJson>>;
 
 QString Shortened(const std::string& AText)
 {
@@ -19,8 +20,22 @@ QString Shortened(const std::string& AText)
     return Text;
 }
 
-// Builds the document tree from the parser's events. Members are appended without the ordered
-// map's linear lookup; repeated names are found through an index once an object grows.
+// The positions of names sorted by their hash: equal names sit side by side, and no name is
+// copied or allocated for.
+template <typename TNameAt>
+std::vector<std::pair<std::size_t, std::size_t>> SortedByHash(std::size_t ACount, TNameAt ANameAt)
+{
+    std::vector<std::pair<std::size_t, std::size_t>> Result;
+    Result.reserve(ACount);
+    for (std::size_t I = 0; I < ACount; ++I)
+        Result.emplace_back(std::hash<std::string_view>()(ANameAt(I)), I);
+    std::sort(Result.begin(), Result.end());
+    return Result;
+}
+
+// Builds the document tree from the parser's events. An object's members are collected in a
+// plain vector and handed to the ordered map once, when the object closes: the map's linear
+// lookup is never used, and repeated names are found then through a sort.
 class TBuilder
 {
 public:
@@ -38,22 +53,28 @@ public:
 
     bool start_object(std::size_t) { return Open(TKWJson::object()); }
     bool start_array(std::size_t) { return Open(TKWJson::array()); }
-    bool end_object() { return Close(); }
-    bool end_array() { return Close(); }
+    bool end_object() { return CloseObject(); }
+    bool end_array()
+    {
+        FOpen.pop_back();
+        return true;
+    }
 
     bool key(std::string& AName)
     {
-        TMembers& Members = FOpen.back().Container->get_ref<TObject&>();
-        if (TKWJson* Existing = FindMember(FOpen.back(), AName)) {
-            if (FDuplicates == TKWJsonDuplicates::jdRefuse)
-                return Fail(QStringLiteral("member \"%1\" occurs more than once").arg(Shortened(AName)));
-            *Existing = nullptr;
-            FSlot = Existing;
-            return true;
+        TPendingMembers& Members = FOpen.back().Members;
+        if (Members.size() < LinearUpTo) {
+            for (auto& [Name, Value] : Members) {
+                if (Name != AName)
+                    continue;
+                if (FDuplicates == TKWJsonDuplicates::jdRefuse)
+                    return Repeated(AName);
+                Value = nullptr;
+                FSlot = &Value;
+                return true;
+            }
         }
         Members.emplace_back(std::move(AName), nullptr);
-        if (FOpen.back().Index)
-            FOpen.back().Index->Positions.insert(Members.size() - 1);
         FSlot = &Members.back().second;
         return true;
     }
@@ -66,73 +87,20 @@ public:
     }
 
 private:
-    // The positions of an object's members in a set hashed by name, so the index holds no
-    // copies of names. The position Probe stands for the name being looked up.
-    struct TIndex
-    {
-        static constexpr std::size_t Probe = static_cast<std::size_t>(-1);
-        struct THash
-        {
-            const TIndex* Index;
-            std::size_t operator()(std::size_t A) const { return std::hash<std::string>()(Index->Name(A)); }
-        };
-        struct TEqual
-        {
-            const TIndex* Index;
-            bool operator()(std::size_t A, std::size_t B) const { return Index->Name(A) == Index->Name(B); }
-        };
-
-        explicit TIndex(const TMembers& AMembers) : Members(AMembers), Positions(0, THash{this}, TEqual{this})
-        {
-            for (std::size_t I = 0; I < Members.size(); ++I)
-                Positions.insert(I);
-        }
-        const std::string& Name(std::size_t APosition) const
-        {
-            return APosition == Probe ? *ProbeName : Members[APosition].first;
-        }
-        std::optional<std::size_t> Find(const std::string& AName)
-        {
-            ProbeName = &AName;
-            const auto Found = Positions.find(Probe);
-            return Found == Positions.end() ? std::nullopt : std::optional(*Found);
-        }
-
-        const TMembers& Members;
-        const std::string* ProbeName = nullptr;
-        std::unordered_set<std::size_t, THash, TEqual> Positions;
-    };
-
     struct TOpen
     {
         TKWJson* Container;
-        std::unique_ptr<TIndex> Index;
+        TPendingMembers Members; // an object's members until it closes
     };
 
-    bool Fail(const QString& AReason)
+    bool Repeated(const std::string& AName)
     {
-        FError = AReason;
+        FError = QStringLiteral("member \"%1\" occurs more than once").arg(Shortened(AName));
         return false;
     }
 
-    // The member named AName of the open object, if there is one.
-    TKWJson* FindMember(TOpen& AOpen, const std::string& AName)
-    {
-        TMembers& Members = AOpen.Container->get_ref<TObject&>();
-        if (Members.size() < IndexFrom) {
-            for (auto& Member : Members)
-                if (Member.first == AName)
-                    return &Member.second;
-            return nullptr;
-        }
-        if (!AOpen.Index)
-            AOpen.Index = std::make_unique<TIndex>(Members);
-        const std::optional<std::size_t> Found = AOpen.Index->Find(AName);
-        return Found ? &Members[*Found].second : nullptr;
-    }
-
     // Where the next value goes: the root, the end of the open array, or the slot of the key
-    // just read.
+    // just read. Slots and open containers keep their place while their children are read.
     TKWJson* Place(TKWJson&& AValue)
     {
         if (FOpen.empty()) {
@@ -141,8 +109,9 @@ private:
         }
         TKWJson& Container = *FOpen.back().Container;
         if (Container.is_array()) {
-            Container.get_ref<TKWJson::array_t&>().push_back(std::move(AValue));
-            return &Container.get_ref<TKWJson::array_t&>().back();
+            auto& Elements = Container.get_ref<TKWJson::array_t&>();
+            Elements.push_back(std::move(AValue));
+            return &Elements.back();
         }
         *FSlot = std::move(AValue);
         return FSlot;
@@ -156,15 +125,52 @@ private:
 
     bool Open(TKWJson&& AContainer)
     {
-        if (FOpen.size() >= static_cast<std::size_t>(KWJsonMaxDepth))
-            return Fail(QStringLiteral("nested deeper than %1 levels").arg(KWJsonMaxDepth));
-        FOpen.push_back({Place(std::move(AContainer)), nullptr});
+        if (FOpen.size() >= static_cast<std::size_t>(KWJsonMaxDepth)) {
+            FError = QStringLiteral("nested deeper than %1 levels").arg(KWJsonMaxDepth);
+            return false;
+        }
+        FOpen.push_back({Place(std::move(AContainer)), {}});
         return true;
     }
 
-    bool Close()
+    bool CloseObject()
     {
+        TOpen Open = std::move(FOpen.back());
         FOpen.pop_back();
+        std::vector<bool> Dropped(Open.Members.size(), false);
+        if (Open.Members.size() > LinearUpTo && !MergeRepeated(Open.Members, Dropped))
+            return false;
+        TMembers& Members = Open.Container->get_ref<TObject&>();
+        Members.reserve(Open.Members.size());
+        for (std::size_t I = 0; I < Open.Members.size(); ++I)
+            if (!Dropped[I])
+                Members.emplace_back(std::move(Open.Members[I].first), std::move(Open.Members[I].second));
+        return true;
+    }
+
+    // A repeated name keeps the place of its first occurrence and the value of its last.
+    bool MergeRepeated(TPendingMembers& AMembers, std::vector<bool>& ADropped)
+    {
+        const auto ByHash = SortedByHash(AMembers.size(), [&](std::size_t I) -> std::string_view {
+            return AMembers[I].first;
+        });
+        for (std::size_t From = 0; From < ByHash.size();) {
+            std::size_t To = From + 1;
+            while (To < ByHash.size() && ByHash[To].first == ByHash[From].first)
+                ++To;
+            for (std::size_t I = From; I < To; ++I)
+                for (std::size_t J = I + 1; J < To; ++J) {
+                    auto& First = AMembers[ByHash[I].second];
+                    auto& Later = AMembers[ByHash[J].second];
+                    if (ADropped[ByHash[I].second] || ADropped[ByHash[J].second] || First.first != Later.first)
+                        continue;
+                    if (FDuplicates == TKWJsonDuplicates::jdRefuse)
+                        return Repeated(First.first);
+                    First.second = std::move(Later.second);
+                    ADropped[ByHash[J].second] = true;
+                }
+            From = To;
+        }
         return true;
     }
 
@@ -214,4 +220,31 @@ QString KWJsonValueText(const TKWJson& AValue)
     if (AValue.is_structured())
         return {};
     return QString::fromStdString(AValue.dump());
+}
+
+TKWJsonMemberIndex::TKWJsonMemberIndex(const TKWJson& AObject) : FObject(AObject)
+{
+    if (!AObject.is_object() || AObject.size() <= LinearUpTo)
+        return;
+    const TMembers& Members = AObject.get_ref<const TObject&>();
+    FByHash = SortedByHash(Members.size(), [&](std::size_t I) -> std::string_view { return Members[I].first; });
+}
+
+const TKWJson* TKWJsonMemberIndex::Find(const std::string& AName) const
+{
+    if (!FObject.is_object())
+        return nullptr;
+    const TMembers& Members = FObject.get_ref<const TObject&>();
+    if (FByHash.empty()) {
+        for (const auto& [Name, Value] : Members)
+            if (Name == AName)
+                return &Value;
+        return nullptr;
+    }
+    const std::size_t Hash = std::hash<std::string_view>()(AName);
+    auto It = std::lower_bound(FByHash.begin(), FByHash.end(), std::pair<std::size_t, std::size_t>(Hash, 0));
+    for (; It != FByHash.end() && It->first == Hash; ++It)
+        if (Members[It->second].first == AName)
+            return &Members[It->second].second;
+    return nullptr;
 }

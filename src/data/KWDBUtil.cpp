@@ -346,17 +346,46 @@ QString TKWDBUtil::GetBetriebsbesuch(TKWAction AAction)
 
 void TKWDBUtil::RunInTransaction(const std::function<void()>& AWork)
 {
+    if (FTransactionDepth > 0) {
+        RunInSavepoint(AWork);
+        return;
+    }
     if (!FDConnection.transaction())
         throw EKWException(FDConnection.lastError().text());
+    ++FTransactionDepth;
     try {
         AWork();
     } catch (...) {
+        --FTransactionDepth;
         FDConnection.rollback();
         throw;
     }
+    --FTransactionDepth;
     if (!FDConnection.commit()) {
         const QString Error = FDConnection.lastError().text();
         FDConnection.rollback();
         throw EKWException(Error);
     }
+}
+
+void TKWDBUtil::RunInSavepoint(const std::function<void()>& AWork)
+{
+    const QString Name = QStringLiteral("s%1").arg(FTransactionDepth);
+    QSqlQuery Statement(FDConnection);
+    auto Run = [&](const QString& ASql) {
+        if (!Statement.exec(ASql))
+            throw EKWException(Statement.lastError().text());
+    };
+    Run(QStringLiteral("SAVEPOINT ") + Name);
+    ++FTransactionDepth;
+    try {
+        AWork();
+    } catch (...) {
+        --FTransactionDepth;
+        Run(QStringLiteral("ROLLBACK TO ") + Name);
+        Run(QStringLiteral("RELEASE ") + Name);
+        throw;
+    }
+    --FTransactionDepth;
+    Run(QStringLiteral("RELEASE ") + Name);
 }

@@ -67,12 +67,15 @@ public:
     bool WasDemoOnLoad() const { return FWasDemoOnLoad; }
 
     // Runs AWork in one transaction: all of it lands or nothing does (the error is rethrown).
+    // Inside another transaction it runs in a savepoint: its failure undoes only its own work,
+    // and it lands with the outer transaction.
     void RunInTransaction(const std::function<void()>& AWork);
 
     // Whether the barn name marks an example visit.
     static bool IsDemoStall(const QString& AStall);
 
 private:
+    void RunInSavepoint(const std::function<void()>& AWork);
     QSqlQuery Prepare(const QString& ASQL) const;
     void Exec(QSqlQuery& AQuery) const;
     int Count(const QString& ASQL, const QVariantMap& AParams) const;
@@ -85,6 +88,7 @@ private:
     QString FDatabasePath;
     QString FConnectionName;
     QSqlDatabase FDConnection;
+    int FTransactionDepth = 0;
     QSqlQuery FBetriebsbesuchSelectNeueBeratungQuery;
     QSqlQuery FBetriebInsertQuery;
     QSqlQuery FBetriebsbesuchInsertQuery;

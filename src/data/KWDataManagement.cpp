@@ -20,6 +20,10 @@
 
 namespace {
 
+// A batch of imported folders is made durable once it has taken this long: each commit waits
+// for the disk, and a crash costs at most the folders of the open batch.
+constexpr qint64 ImportBatchMs = 1000;
+
 // No visit document comes near this; anything larger is not a visit and is not read.
 constexpr qint64 MaxVisitFileSize = 64 * 1024 * 1024;
 
@@ -52,6 +56,13 @@ TKWJson ParseVisitDocument(const QString& AText)
     if (!Document.is_object() || Erfassung == Document.end() || !Erfassung->is_object())
         throw EKWException(QStringLiteral("The file is not a visit document."));
     return Document;
+}
+
+void LogImportError(const QString& APath, const QString& AMessage)
+{
+    KWLog(QStringLiteral("            Processing error in: >") + APath + u'<');
+    KWLog(AMessage);
+    KWLog(QString());
 }
 
 // The three lines every visit operation that reports a result writes.
@@ -334,31 +345,54 @@ QString TKWDataManagement::ImportBetriebsbesuche()
 {
     const QString DataPath = KWGetDataPath();
     QStringList Folders;
-    QDirIterator It(DataPath, QDir::Dirs | QDir::NoDotAndDotDot);
+    // Hidden folders are listed too, so that every folder that is not imported says why.
+    QDirIterator It(DataPath, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     while (It.hasNext())
         Folders << It.next();
     KWLog(QStringLiteral("TKWDataManagement.ImportBetriebsbesuche - Info/Error"));
     KWLog(QStringLiteral("  Found in AppDataPath: %1").arg(Folders.size()));
     QElapsedTimer Watch;
     Watch.start();
-    TKWDataStore Visit; // one temporary document serves every folder
-    for (const QString& Path : Folders) {
-        KWLog(QStringLiteral("----------- Processing: >") + Path +
-              QStringLiteral("< --------------------------------------"));
-        try {
-            ImportFolder(Path, Visit);
-        } catch (const std::exception& E) {
-            KWLog(QStringLiteral("            Processing error in: >") + Path + u'<');
-            KWLog(QString::fromUtf8(E.what()));
-            KWLog(QString());
-        }
-    }
+    TKWDataStoreErfassung Visit; // one temporary store serves every folder
+    for (qsizetype From = 0; From < Folders.size();)
+        From = ImportBatch(Folders, From, Visit);
     KWLog(QString(82, u'-'));
     KWLog(QStringLiteral("  Running [ms]: %1").arg(Watch.elapsed()));
     return {};
 }
 
-void TKWDataManagement::ImportFolder(const QString& APath, TKWDataStore& AVisit)
+// One durable transaction per batch of folders, and a savepoint per folder inside it: a folder
+// that fails leaves nothing behind, and a crash loses at most the folders of the open batch,
+// which are not in the database then and are imported at the next start. Returns the index of
+// the first folder after the batch.
+qsizetype TKWDataManagement::ImportBatch(const QStringList& AFolders, qsizetype AFrom,
+                                         TKWDataStoreErfassung& AVisit)
+{
+    QElapsedTimer Batch;
+    Batch.start();
+    qsizetype Next = AFrom;
+    try {
+        FDBUtil->RunInTransaction([&] {
+            while (Next < AFolders.size() && Batch.elapsed() < ImportBatchMs) {
+                const QString& Path = AFolders[Next++];
+                KWLog(QStringLiteral("----------- Processing: >") + Path +
+                      QStringLiteral("< --------------------------------------"));
+                try {
+                    ImportFolder(Path, AVisit);
+                } catch (const std::exception& E) {
+                    LogImportError(Path, QString::fromUtf8(E.what()));
+                }
+            }
+        });
+    } catch (const std::exception& E) {
+        for (qsizetype I = AFrom; I < Next; ++I)
+            LogImportError(AFolders[I], QStringLiteral("The import could not be stored: ") +
+                                            QString::fromUtf8(E.what()));
+    }
+    return Next;
+}
+
+void TKWDataManagement::ImportFolder(const QString& APath, TKWDataStoreErfassung& AVisit)
 {
     const QFileInfo Info(APath);
     // A link could lead anywhere; only real folders inside the data folder are visits.
@@ -377,15 +411,22 @@ void TKWDataManagement::ImportFolder(const QString& APath, TKWDataStore& AVisit)
     QString File = Folder.filePath(QStringLiteral("BeratungVoll.json"));
     if (!QFileInfo::exists(File))
         File = Folder.filePath(QStringLiteral("BeratungAnonym.json"));
-    if (!QFileInfo(File).isFile()) {
+    if (!QFileInfo::exists(File)) {
         KWLog(QStringLiteral("                No visit found with pattern: >Beratung*.json<"));
         return;
     }
+    if (QFileInfo(File).isSymLink())
+        throw EKWException(QStringLiteral("A link is not a visit file."));
+    if (!QFileInfo(File).isFile())
+        throw EKWException(QStringLiteral("The visit file is not a regular file."));
     const QString Text = ReadVisitFile(File);
-    TKWJson Document = ParseVisitDocument(Text);
+    // Only the farm data are needed here; the rest of the document is stored as it is.
+    const TKWJson Document = ParseVisitDocument(Text);
+    const TKWJson& Erfassung = Document.at("Erfassung");
     AVisit.ClearData();
-    AVisit.LoadFromJson(Document, aBeratungBearbeiten);
-    TKWMemTable& Farm = AVisit.GetDataErfassung(Betriebsdaten);
+    if (const auto Farm = Erfassung.find("Betriebsdaten"); Farm != Erfassung.end())
+        AVisit.LoadArea(Betriebsdaten, *Farm);
+    const TKWMemTable& Farm = AVisit.GetData(Betriebsdaten);
     const QString Owner = Farm.FieldByName(QStringLiteral("Betriebsinhaber")).AsString();
     FDBUtil->RunInTransaction([&] {
         if (FDBUtil->GetBetriebsbesuchCount(UUID, QString()) == 0) {

@@ -9,6 +9,7 @@
 
 class TKWDBUtil;
 class TKWDataStore;
+class TKWDataStoreErfassung;
 
 enum TDataState
 {
@@ -85,7 +86,8 @@ private:
     QDir VisitFolder() const;
     void SaveRows(const QString& AName, const QDate& ADatum, const QString& AStall,
                   const QString& AText);
-    void ImportFolder(const QString& APath, TKWDataStore& AVisit);
+    qsizetype ImportBatch(const QStringList& AFolders, qsizetype AFrom, TKWDataStoreErfassung& AVisit);
+    void ImportFolder(const QString& APath, TKWDataStoreErfassung& AVisit);
 
     QString FActiveUUID;
     QString FActiveBetrieb;

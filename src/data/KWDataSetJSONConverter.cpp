@@ -6,8 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <string_view>
-#include <unordered_map>
 
 namespace {
 
@@ -141,37 +139,6 @@ void SetFieldFromJson(TKWField& AField, const TKWJson& AValue)
         QStringLiteral("Cannot find type for field \"%1\"").arg(AField.FieldName()));
 }
 
-// Finds the members of an object by name. The ordered tree searches linearly, which costs a
-// table's field count times the member count; an object far wider than any table gets a hash
-// index first, so reading stays linear in the size of the document.
-class TMemberLookup
-{
-public:
-    explicit TMemberLookup(const TKWJson& AObject) : FObject(AObject)
-    {
-        if (AObject.size() <= IndexFrom)
-            return;
-        FIndex.reserve(AObject.size());
-        for (const auto& [Name, Value] : AObject.get_ref<const TKWJson::object_t&>())
-            FIndex.emplace(Name, &Value);
-    }
-
-    const TKWJson* Find(const std::string& AName) const
-    {
-        if (FIndex.empty()) {
-            const auto Found = FObject.find(AName);
-            return Found == FObject.end() ? nullptr : &*Found;
-        }
-        const auto Found = FIndex.find(AName);
-        return Found == FIndex.end() ? nullptr : Found->second;
-    }
-
-private:
-    static constexpr std::size_t IndexFrom = 256;
-    const TKWJson& FObject;
-    std::unordered_map<std::string_view, const TKWJson*> FIndex;
-};
-
 } // namespace
 
 QString KWEscapeJSONText(const QString& AText)
@@ -274,6 +241,12 @@ TJSONConverter& TJSONConverter::Source(const TKWJson& AValue)
     return *this;
 }
 
+TJSONConverter& TJSONConverter::MaxRecords(int AMaxRecords)
+{
+    FMaxRecords = AMaxRecords;
+    return *this;
+}
+
 void TJSONConverter::ToDataSet(TKWMemTable& ATable)
 {
     if (FSrcJSONObject)
@@ -296,6 +269,7 @@ void TJSONConverter::ReadArray(const TKWJson& AArray, TKWMemTable& ATable) const
     // any depth of nesting off the call stack.
     std::vector<std::pair<TKWJson::const_iterator, TKWJson::const_iterator>> Open;
     Open.emplace_back(AArray.begin(), AArray.end());
+    int Records = 0;
     while (!Open.empty()) {
         auto& [Next, End] = Open.back();
         if (Next == End) {
@@ -303,10 +277,13 @@ void TJSONConverter::ReadArray(const TKWJson& AArray, TKWMemTable& ATable) const
             continue;
         }
         const TKWJson& Element = *Next++;
-        if (Element.is_array())
+        if (Element.is_array()) {
             Open.emplace_back(Element.begin(), Element.end());
-        else
-            ReadObject(Element, ATable);
+            continue;
+        }
+        if (++Records > FMaxRecords)
+            throw EDataSetJSONConverterException(QStringLiteral("More than %1 records").arg(FMaxRecords));
+        ReadObject(Element, ATable);
     }
 }
 
@@ -314,7 +291,7 @@ void TJSONConverter::ReadObject(const TKWJson& AObject, TKWMemTable& ATable) con
 {
     if (!AObject.is_object())
         throw EDataSetJSONConverterException(QStringLiteral("JSON object expected"));
-    const TMemberLookup Members(AObject);
+    const TKWJsonMemberIndex Members(AObject);
     if (FIsRecord)
         ATable.Edit();
     else

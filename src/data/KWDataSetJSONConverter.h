@@ -3,6 +3,7 @@
 #include "KWException.h"
 #include "KWJson.h"
 
+#include <limits>
 #include <optional>
 
 class TKWMemTable;
@@ -43,6 +44,9 @@ public:
     // An object or an array; any other value leaves the converter without a source.
     TJSONConverter& Source(const TKWJson& AValue);
 
+    // At most AMaxRecords records are read; more raise.
+    TJSONConverter& MaxRecords(int AMaxRecords);
+
     void ToDataSet(TKWMemTable& ATable);
     // Like ToDataSet, but an object is written into the current record instead of a new one.
     void ToRecord(TKWMemTable& ATable);
@@ -54,6 +58,7 @@ private:
     const TKWJson* FSrcJSONObject = nullptr;
     const TKWJson* FSrcJSONArray = nullptr;
     bool FIsRecord = false;
+    int FMaxRecords = std::numeric_limits<int>::max();
 };
 
 // Entry point that hands out the two converters.

@@ -8,6 +8,10 @@
 
 namespace {
 
+// No recording comes near this (a herd scored cow by cow, the cubicles of a barn); an area with
+// more records is no recording and is refused like any area that cannot be read.
+constexpr int MaxRecordsPerArea = 10000;
+
 TKWFieldDef S(const char* AName, int ASize = 100)
 {
     return {QString::fromLatin1(AName), TKWFieldType::ftString, ASize};
@@ -300,7 +304,7 @@ void TKWDataStoreErfassung::LoadArea(const QString& AID, const TKWJson& AValue)
         if (Multi ? !AValue.is_array() : !AValue.is_object())
             throw EDataSetJSONConverterException(
                 Multi ? QStringLiteral("JSON array expected") : QStringLiteral("JSON object expected"));
-        TJSONConverter(AValue).ToDataSet(Table);
+        TJSONConverter(AValue).MaxRecords(MaxRecordsPerArea).ToDataSet(Table);
     } catch (const std::exception&) {
         // A half-read area would mix stored and missing records; it stays as it was instead.
         while (Table.RecordCount() > CountBefore) {

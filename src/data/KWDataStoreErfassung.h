@@ -37,9 +37,10 @@ public:
     // prunes AJSONObject (the caller's object) to what it keeps. An area that cannot be read is
     // logged as "TempID=" + area name and left as it was before the call.
     void LoadFromJson(TKWJson& AJSONObject, TKWAction AAction);
+    // Appends the records of one area's member, with the same rule for what cannot be read.
+    void LoadArea(const QString& AID, const TKWJson& AValue);
 
 private:
-    void LoadArea(const QString& AID, const TKWJson& AValue);
 
     std::map<QString, std::unique_ptr<TKWMemTable>> FData;
     TKWNameLists FPossibleIDs;

@@ -167,6 +167,30 @@ TEST_F(KWDBUtilTest, UpdatesKeepTheLinkAndAFailedTransactionLeavesNoTrace)
     EXPECT_EQ(FDB->GetBetriebCount(OtherFarm), 0);
 }
 
+TEST_F(KWDBUtilTest, ANestedTransactionThatFailsUndoesOnlyItsOwnWork)
+{
+    const QString ThirdFarm = QStringLiteral("0A1B2C3D-0000-4000-8000-000000000003");
+    FDB->RunInTransaction([&] {
+        FDB->SaveBetriebNeu(Farm, "Erster");
+        EXPECT_THROW(FDB->RunInTransaction([&] {
+            FDB->SaveBetriebNeu(OtherFarm, "Zweiter");
+            FDB->SaveBetriebNeu(OtherFarm, "Doppelt");
+        }),
+                     EKWException);
+        FDB->RunInTransaction([&] { FDB->SaveBetriebNeu(ThirdFarm, "Dritter"); });
+    });
+    EXPECT_EQ(FDB->GetBetriebCount(Farm), 1);
+    EXPECT_EQ(FDB->GetBetriebCount(OtherFarm), 0);
+    EXPECT_EQ(FDB->GetBetriebCount(ThirdFarm), 1);
+
+    EXPECT_THROW(FDB->RunInTransaction([&] {
+        FDB->RunInTransaction([&] { FDB->SaveBetriebNeu(OtherFarm, "Zweiter"); });
+        throw EKWException("later failure");
+    }),
+                 EKWException);
+    EXPECT_EQ(FDB->GetBetriebCount(OtherFarm), 0) << "a nested part lands only with the whole";
+}
+
 TEST(KWDBUtil, AnUnopenableFileIsAnError)
 {
     QTemporaryDir Folder;

@@ -357,6 +357,54 @@ TEST_F(KWImportTest, BrokenFoldersAreLoggedAndSkipped)
     EXPECT_EQ(FDM->DBUtil().BetriebsbesuchSelectQuery().RecordCount(), 1);
 }
 
+// Each of these once stopped the program or leaked a file from outside the data folder.
+TEST_F(KWImportTest, PoisonAndLinksAreLoggedAndTheImportGoesOn)
+{
+    const QString Deep = R"({"Erfassung":{"SauberkeitTechnopathien":)" + QString(80000, '[') +
+                         QString(80000, ']') + "}}";
+    WriteFolder(FUUID + ".2023-01-01-08-00-00", "BeratungVoll.json", Deep.toUtf8());
+    QTemporaryDir Outside;
+    QFile Secret(Outside.filePath("secret.json"));
+    ASSERT_TRUE(Secret.open(QIODevice::WriteOnly));
+    Secret.write(Document("Fremd", "Draußen"));
+    Secret.close();
+    const QString Linked = WriteFolder(FUUID + ".2023-02-01-08-00-00", "andere.txt", "");
+    ASSERT_TRUE(QFile::link(Secret.fileName(), Linked + "/BeratungVoll.json"));
+    WriteFolder(".versteckt", "BeratungVoll.json", Document("A", "B"));
+    WriteFolder(FUUID + ".2023-05-01-08-00-00", "BeratungVoll.json", Document("Gut", "Ost"));
+
+    FDM->ImportBetriebsbesuche();
+    const QStringList Log = ReadLogLines();
+    EXPECT_EQ(Log[1], "  Found in AppDataPath: 4");
+    const auto MessageAfter = [&](const QString& AFolder) {
+        const qsizetype At = Log.indexOf("            Processing error in: >" +
+                                         QDir(KWGetDataPath()).filePath(AFolder) + "<");
+        return At < 0 ? QString("(not logged)") : Log.value(At + 1);
+    };
+    EXPECT_TRUE(MessageAfter(FUUID + ".2023-01-01-08-00-00").contains("nested deeper than 64"));
+    EXPECT_EQ(MessageAfter(FUUID + ".2023-02-01-08-00-00"), "A link is not a visit file.");
+    EXPECT_TRUE(MessageAfter(".versteckt").startsWith("Not a visit folder name")) << Log.join('\n').toStdString();
+    EXPECT_EQ(Log.count("                Import OK"), 1);
+    Select(FUUID);
+    EXPECT_EQ(FDM->DBUtil().BetriebsbesuchSelectQuery().RecordCount(), 1);
+}
+
+// The import reads the farm data only; the other areas are stored as they are and read when the
+// visit is opened.
+TEST_F(KWImportTest, ManyFoldersAreImportedReadingOnlyTheFarmData)
+{
+    for (int I = 0; I < 250; ++I)
+        WriteFolder(QString("0A1B2C3D-0000-4000-8000-%1.2023-04-05-08-00-00").arg(I, 12, 10, QChar('0')),
+                    "BeratungVoll.json",
+                    Document("Hof", "Nord").replace(R"("GES"})", R"("GES"},"HaltungManagement":[1])"));
+    FDM->ImportBetriebsbesuche();
+    EXPECT_EQ(FDM->DBUtil().GetBetriebCount("0A1B2C3D-0000-4000-8000-000000000249"), 1);
+    EXPECT_EQ(ReadLogLines().count("                Import OK"), 250);
+    EXPECT_TRUE(ReadLogLines().filter("TempID=").isEmpty());
+    FDM->DBUtil().BetriebSelectQuery().Refresh();
+    EXPECT_EQ(FDM->DBUtil().BetriebSelectQuery().RecordCount(), 251) << "and the example farm";
+}
+
 TEST_F(KWDataManagementTest, StraightenWritesTheReport)
 {
     FDM->StraightenBetriebsbesuche();
