@@ -7,6 +7,7 @@
 #include "KWException.h"
 #include "KWExampleVisit.h"
 #include "KWHttpUtil.h"
+#include "KWJsonReader.h"
 #include "KWMemTable.h"
 #include "KWTranslateUtil.h"
 
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -45,7 +47,7 @@ QString ReadVisitFile(const QString& APath)
 // A visit document is an object whose recordings are an object.
 TKWJson ParseVisitDocument(const QString& AText)
 {
-    TKWJson Document = TKWJson::parse(AText.toStdString(), nullptr, false);
+    TKWJson Document = KWParseJson(AText);
     const auto Erfassung = Document.is_object() ? Document.find("Erfassung") : Document.end();
     if (!Document.is_object() || Erfassung == Document.end() || !Erfassung->is_object())
         throw EKWException(QStringLiteral("The file is not a visit document."));
@@ -65,9 +67,12 @@ int IntegerOf(const TKWMemTable& ATable, const char* AField)
     return ATable.FieldByName(QString::fromLatin1(AField)).AsInteger();
 }
 
-void SetInteger(TKWMemTable& ATable, const char* AField, int AValue)
+// Sums of stored counts are formed in 64 bits and stored as the nearest count a field can hold.
+void SetInteger(TKWMemTable& ATable, const char* AField, qint64 AValue)
 {
-    ATable.FieldByName(QString::fromLatin1(AField)).SetAsInteger(AValue);
+    ATable.FieldByName(QString::fromLatin1(AField))
+        .SetAsInteger(static_cast<int>(std::clamp<qint64>(AValue, std::numeric_limits<int>::min(),
+                                                          std::numeric_limits<int>::max())));
 }
 
 } // namespace
@@ -140,10 +145,10 @@ QString TKWDataManagement::ShortCode(const QString& AComposed)
     return QStringLiteral("%1").arg(Hash, 8, 16, QLatin1Char('0')).toUpper();
 }
 
-void TKWDataManagement::CalcTraenkeVerhaeltnis(int ATraenken, int ATiere, double& ATraenkeTier,
+void TKWDataManagement::CalcTraenkeVerhaeltnis(qint64 ATraenken, qint64 ATiere, double& ATraenkeTier,
                                                double& ATierTraenke)
 {
-    double Ratio = ATiere > 0 ? static_cast<double>(ATraenken - 1) / ATiere : 0;
+    double Ratio = ATiere > 0 ? static_cast<double>(ATraenken - 1) / static_cast<double>(ATiere) : 0;
     if (!(Ratio > 0.001))
         Ratio = 0.001;
     ATraenkeTier = std::round(Ratio * 100) / 100;
@@ -420,12 +425,12 @@ namespace {
 void NormalizeTraenken(TKWDataStore& ADataStore)
 {
     TKWMemTable& Farm = ADataStore.GetDataErfassung(Betriebsdaten);
-    const int Einzel = IntegerOf(Farm, "AnzahlEinzeltraenken");
-    const int Mehr = IntegerOf(Farm, "AnzahlMehrtraenken");
+    const qint64 Einzel = IntegerOf(Farm, "AnzahlEinzeltraenken");
+    const qint64 Mehr = IntegerOf(Farm, "AnzahlMehrtraenken");
     if (Einzel <= 0 && Mehr <= 0)
         return;
     Farm.Edit();
-    const int Traenken = Einzel + Mehr;
+    const qint64 Traenken = Einzel + Mehr;
     SetInteger(Farm, "AnzahlTraenken", Traenken);
     // The negative sign marks the counts as taken over, so this runs once per visit.
     SetInteger(Farm, "AnzahlEinzeltraenken", -std::abs(Einzel));
@@ -459,7 +464,7 @@ void NormalizeTiefboxen(TKWDataStore& ADataStore)
     if (Hochverlegt <= 0)
         return;
     Haltung.Edit();
-    SetInteger(Haltung, "AnzahlTiefboxen", IntegerOf(Haltung, "AnzahlTiefboxen") + Hochverlegt);
+    SetInteger(Haltung, "AnzahlTiefboxen", qint64(IntegerOf(Haltung, "AnzahlTiefboxen")) + Hochverlegt);
     SetInteger(Haltung, "AnzahlHochverlegteTiefboxen", 0);
     Haltung.Post();
 }

@@ -74,7 +74,7 @@ public:
     static const QString ExampleUUID;
     static const QString ExampleTimestamp;
     // The drinker ratios the visit data page shows: drinkers per animal and animals per drinker.
-    static void CalcTraenkeVerhaeltnis(int ATraenken, int ATiere, double& ATraenkeTier,
+    static void CalcTraenkeVerhaeltnis(qint64 ATraenken, qint64 ATiere, double& ATraenkeTier,
                                        double& ATierTraenke);
 
 private:

@@ -1,9 +1,13 @@
 #include "KWDataSetJSONConverter.h"
 
+#include "KWJsonReader.h"
 #include "KWMemTable.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -58,25 +62,18 @@ TKWJson RecordToJson(const TKWMemTable& ATable)
     return Object;
 }
 
-// The text of a member as the platform's JSON values give it: a string its content, a number
-// its digits, true/false/null their words, an object or array nothing.
-QString MemberText(const TKWJson& AValue)
-{
-    if (AValue.is_string())
-        return QString::fromStdString(AValue.get<std::string>());
-    if (AValue.is_number() || AValue.is_boolean() || AValue.is_null())
-        return QString::fromStdString(AValue.dump());
-    return {};
-}
-
+// A part of a date or time is exactly ALength ASCII digits. Signs and blanks are refused: the
+// writer could not give such a value back in a form that reads again.
 int ParsePart(const QString& AText, int AFrom, int ALength, const QString& AWhole)
 {
-    bool Ok = false;
-    const int Value = AText.mid(AFrom, ALength).toInt(&Ok, 10);
-    if (!Ok)
+    const QString Part = AText.mid(AFrom, ALength);
+    const bool Digits = Part.size() == ALength && std::all_of(Part.begin(), Part.end(), [](QChar C) {
+                            return C >= u'0' && C <= u'9';
+                        });
+    if (!Digits)
         throw EDataSetJSONConverterException(
-            QStringLiteral("'%1' is not a valid date or time").arg(AWhole));
-    return Value;
+            QStringLiteral("'%1' is not a valid date or time").arg(AWhole.left(40)));
+    return Part.toInt();
 }
 
 QDate ParseDate(const QString& AText, int AFrom = 0)
@@ -84,7 +81,7 @@ QDate ParseDate(const QString& AText, int AFrom = 0)
     const QDate Date(ParsePart(AText, AFrom, 4, AText), ParsePart(AText, AFrom + 5, 2, AText),
                      ParsePart(AText, AFrom + 8, 2, AText));
     if (!Date.isValid())
-        throw EDataSetJSONConverterException(QStringLiteral("'%1' is not a valid date").arg(AText));
+        throw EDataSetJSONConverterException(QStringLiteral("'%1' is not a valid date").arg(AText.left(40)));
     return Date;
 }
 
@@ -93,7 +90,7 @@ QTime ParseTime(const QString& AText, int AFrom = 0)
     const QTime Time(ParsePart(AText, AFrom, 2, AText), ParsePart(AText, AFrom + 3, 2, AText),
                      ParsePart(AText, AFrom + 6, 2, AText));
     if (!Time.isValid())
-        throw EDataSetJSONConverterException(QStringLiteral("'%1' is not a valid time").arg(AText));
+        throw EDataSetJSONConverterException(QStringLiteral("'%1' is not a valid time").arg(AText.left(40)));
     return Time;
 }
 
@@ -101,11 +98,11 @@ void SetFieldFromJson(TKWField& AField, const TKWJson& AValue)
 {
     switch (AField.DataType()) {
     case TKWFieldType::ftString:
-        AField.SetAsString(KWUnescapeJSONText(MemberText(AValue)));
+        AField.SetAsString(KWUnescapeJSONText(KWJsonValueText(AValue)));
         return;
     case TKWFieldType::ftInteger: {
         bool Ok = false;
-        const int Value = MemberText(AValue).toInt(&Ok, 10);
+        const int Value = KWJsonValueText(AValue).toInt(&Ok, 10);
         AField.SetAsInteger(Ok ? Value : 0);
         return;
     }
@@ -123,19 +120,19 @@ void SetFieldFromJson(TKWField& AField, const TKWJson& AValue)
         if (AValue.is_null())
             AField.Clear();
         else
-            AField.SetAsDate(ParseDate(MemberText(AValue)));
+            AField.SetAsDate(ParseDate(KWJsonValueText(AValue)));
         return;
     case TKWFieldType::ftTime:
         if (AValue.is_null())
             AField.Clear();
         else
-            AField.SetAsTime(ParseTime(MemberText(AValue)));
+            AField.SetAsTime(ParseTime(KWJsonValueText(AValue)));
         return;
     case TKWFieldType::ftDateTime:
         if (AValue.is_null()) {
             AField.Clear();
         } else {
-            const QString Text = MemberText(AValue);
+            const QString Text = KWJsonValueText(AValue);
             AField.SetAsDateTime(QDateTime(ParseDate(Text), ParseTime(Text, 11)));
         }
         return;
@@ -143,6 +140,37 @@ void SetFieldFromJson(TKWField& AField, const TKWJson& AValue)
     throw EDataSetJSONConverterException(
         QStringLiteral("Cannot find type for field \"%1\"").arg(AField.FieldName()));
 }
+
+// Finds the members of an object by name. The ordered tree searches linearly, which costs a
+// table's field count times the member count; an object far wider than any table gets a hash
+// index first, so reading stays linear in the size of the document.
+class TMemberLookup
+{
+public:
+    explicit TMemberLookup(const TKWJson& AObject) : FObject(AObject)
+    {
+        if (AObject.size() <= IndexFrom)
+            return;
+        FIndex.reserve(AObject.size());
+        for (const auto& [Name, Value] : AObject.get_ref<const TKWJson::object_t&>())
+            FIndex.emplace(Name, &Value);
+    }
+
+    const TKWJson* Find(const std::string& AName) const
+    {
+        if (FIndex.empty()) {
+            const auto Found = FObject.find(AName);
+            return Found == FObject.end() ? nullptr : &*Found;
+        }
+        const auto Found = FIndex.find(AName);
+        return Found == FIndex.end() ? nullptr : Found->second;
+    }
+
+private:
+    static constexpr std::size_t IndexFrom = 256;
+    const TKWJson& FObject;
+    std::unordered_map<std::string_view, const TKWJson*> FIndex;
+};
 
 } // namespace
 
@@ -264,9 +292,19 @@ void TJSONConverter::ToRecord(TKWMemTable& ATable)
 
 void TJSONConverter::ReadArray(const TKWJson& AArray, TKWMemTable& ATable) const
 {
-    for (const TKWJson& Element : AArray) {
+    // Arrays inside the array are read in place; an explicit stack instead of recursion keeps
+    // any depth of nesting off the call stack.
+    std::vector<std::pair<TKWJson::const_iterator, TKWJson::const_iterator>> Open;
+    Open.emplace_back(AArray.begin(), AArray.end());
+    while (!Open.empty()) {
+        auto& [Next, End] = Open.back();
+        if (Next == End) {
+            Open.pop_back();
+            continue;
+        }
+        const TKWJson& Element = *Next++;
         if (Element.is_array())
-            ReadArray(Element, ATable);
+            Open.emplace_back(Element.begin(), Element.end());
         else
             ReadObject(Element, ATable);
     }
@@ -276,6 +314,7 @@ void TJSONConverter::ReadObject(const TKWJson& AObject, TKWMemTable& ATable) con
 {
     if (!AObject.is_object())
         throw EDataSetJSONConverterException(QStringLiteral("JSON object expected"));
+    const TMemberLookup Members(AObject);
     if (FIsRecord)
         ATable.Edit();
     else
@@ -283,8 +322,7 @@ void TJSONConverter::ReadObject(const TKWJson& AObject, TKWMemTable& ATable) con
     try {
         for (int I = 0; I < ATable.FieldCount(); ++I) {
             TKWField& Field = ATable.Fields(I);
-            const auto Member = AObject.find(Field.FieldName().toStdString());
-            if (Member != AObject.end())
+            if (const TKWJson* Member = Members.Find(Field.FieldName().toStdString()))
                 SetFieldFromJson(Field, *Member);
         }
     } catch (...) {

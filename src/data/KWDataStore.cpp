@@ -3,6 +3,7 @@
 #include "KWDataStoreAuswertung.h"
 #include "KWDataStoreErfassung.h"
 #include "KWException.h"
+#include "KWJsonReader.h"
 #include "KWMemTable.h"
 
 TKWDataStore::TKWDataStore()
@@ -75,7 +76,7 @@ TKWJson TKWDataStore::GetDataAsJson() const
 
 void TKWDataStore::LoadFromJsonString(const QString& Beratung, TKWAction AAction)
 {
-    TKWJson Document = TKWJson::parse(Beratung.toStdString(), nullptr, false);
+    TKWJson Document = KWParseJson(Beratung);
     LoadFromJson(Document, AAction);
 }
 
@@ -91,7 +92,7 @@ void TKWDataStore::LoadFromJson(TKWJson& ABeratung, TKWAction AAction)
 
 void TKWDataStore::SetKennung(const QString& Kennung)
 {
-    TKWJson Parsed = TKWJson::parse(Kennung.toStdString(), nullptr, false);
+    TKWJson Parsed = KWParseJson(Kennung);
     const auto Short = Parsed.is_object() ? Parsed.find("Short") : Parsed.end();
     if (!Parsed.is_object() || Short == Parsed.end() || !Short->is_string())
         throw EKWException(QStringLiteral("The identification has no short code."));

@@ -15,9 +15,9 @@ namespace {
 
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
-double Percentage(double ANumerator, double ADenominator)
+double Percentage(qint64 ANumerator, qint64 ADenominator)
 {
-    return ADenominator == 0 ? 0 : ANumerator * 100 / ADenominator;
+    return ADenominator == 0 ? 0 : double(ANumerator) * 100 / double(ADenominator);
 }
 
 double Ratio(double ANumerator, double ADenominator)
@@ -34,9 +34,10 @@ std::vector<TKWField*> FieldsByName(const TKWMemTable& ATable, const QStringList
     return Fields;
 }
 
-int SumOfCurrentRecord(const TKWMemTable& ATable, const QStringList& ANames)
+// Counts are summed in 64 bits: a few counts near the 32-bit limit must not wrap around.
+qint64 SumOfCurrentRecord(const TKWMemTable& ATable, const QStringList& ANames)
 {
-    int Sum = 0;
+    qint64 Sum = 0;
     for (const TKWField* Field : FieldsByName(ATable, ANames))
         Sum += Field->AsInteger();
     return Sum;
@@ -102,7 +103,7 @@ double TKWCalculation::GetDetailValue(int) const
     return NaN;
 }
 
-int TKWCalculation::GetDenominator(int) const
+qint64 TKWCalculation::GetDenominator(int) const
 {
     return 1;
 }
@@ -168,7 +169,7 @@ void TKWCalculationPercentage::AddDenominatorID(const QString& AID)
     FDenominatorIDs << AID;
 }
 
-int TKWCalculationPercentage::GetDenominator(int) const
+qint64 TKWCalculationPercentage::GetDenominator(int) const
 {
     return SumOfCurrentRecord(DenominatorDataSet(), FDenominatorIDs);
 }
@@ -190,9 +191,9 @@ void TKWCalculationAverage::AddNumeratorID(const QString& AID)
     FNumeratorIDs << AID;
 }
 
-int TKWCalculationAverage::GetDenominator(int) const
+qint64 TKWCalculationAverage::GetDenominator(int) const
 {
-    return DenominatorDataSet().RecordCount() * Count(FNumeratorIDs);
+    return qint64(DenominatorDataSet().RecordCount()) * Count(FNumeratorIDs);
 }
 
 // --- TKWCalculationBlock -----------------------------------------------------------------------
@@ -208,8 +209,8 @@ double TKWCalculationBlock::Calculate()
     const TKWField& Numerator = Table.FieldByName(FNumeratorID);
     const TKWField& Denominator = Table.FieldByName(FDenominatorID);
     const TKWField& Block = Table.FieldByName(QStringLiteral("Block"));
-    int SumNumerator = 0;
-    int SumDenominator = 0;
+    qint64 SumNumerator = 0;
+    qint64 SumDenominator = 0;
     ForEachRecord(Table, [&] {
         FNumerator.push_back(TextToInteger(Numerator.AsString()));
         FDenominator.push_back(TextToInteger(Denominator.AsString()));
@@ -244,7 +245,7 @@ double TKWCalculationBlock::GetDetailValue(int Idx) const
     return Percentage(FNumerator[I], FDenominator[I]);
 }
 
-int TKWCalculationBlock::GetDenominator(int Idx) const
+qint64 TKWCalculationBlock::GetDenominator(int Idx) const
 {
     return IsBlock(Idx) ? FDenominator[static_cast<size_t>(Idx)] : FSumDenominator;
 }
@@ -274,10 +275,10 @@ double TKWCalculation4::Calculate()
 {
     TKWMemTable& Table = NumeratorDataSet();
     const std::vector<TKWField*> Fields = FieldsByName(Table, FNumeratorIDs);
-    int Hits = 0;
+    qint64 Hits = 0;
     ForEachRecord(Table, [&] {
         for (const TKWField* Field : Fields)
-            Hits += static_cast<int>(FNumeratorConditionValues.count(Field->AsInteger()));
+            Hits += FNumeratorConditionValues.count(Field->AsInteger());
     });
     return Percentage(Hits, GetDenominator(-1));
 }
@@ -292,9 +293,9 @@ void TKWCalculation4::AddNumeratorConditionValue(int AValue)
     FNumeratorConditionValues << AValue;
 }
 
-int TKWCalculation4::GetDenominator(int) const
+qint64 TKWCalculation4::GetDenominator(int) const
 {
-    return NumeratorDataSet().RecordCount() * Count(FNumeratorIDs);
+    return qint64(NumeratorDataSet().RecordCount()) * Count(FNumeratorIDs);
 }
 
 // --- TKWCalculationText ------------------------------------------------------------------------

@@ -45,7 +45,7 @@ public:
     // The value of one block.
     virtual double GetDetailValue(int Idx) const = 0;
     // The denominator of one block, or of the whole for an index that names no block.
-    virtual int GetDenominator(int Idx) const = 0;
+    virtual qint64 GetDenominator(int Idx) const = 0;
     virtual QString GetDetailText(int Idx) const = 0;
     virtual QString GetTotalText() const = 0;
     // The block to be highlighted; -1 for none.
@@ -65,7 +65,7 @@ public:
     void SetNumeratorDataSet(TKWMemTable& ADataSet) override;
     void SetDenominatorDataSet(TKWMemTable& ADataSet) override;
     double GetDetailValue(int Idx) const override;
-    int GetDenominator(int Idx) const override;
+    qint64 GetDenominator(int Idx) const override;
     QString GetDetailText(int Idx) const override;
     QString GetTotalText() const override;
     int GetRatingIdx() const override;
@@ -106,7 +106,7 @@ public:
     double Calculate() override;
     void AddNumeratorID(const QString& AID) override;
     void AddDenominatorID(const QString& AID) override;
-    int GetDenominator(int Idx) const override;
+    qint64 GetDenominator(int Idx) const override;
 
 private:
     QStringList FNumeratorIDs;
@@ -119,7 +119,7 @@ class TKWCalculationAverage final : public TKWCalculation
 public:
     double Calculate() override;
     void AddNumeratorID(const QString& AID) override;
-    int GetDenominator(int Idx) const override;
+    qint64 GetDenominator(int Idx) const override;
 
 private:
     QStringList FNumeratorIDs;
@@ -135,7 +135,7 @@ public:
     void AddNumeratorID(const QString& AID) override;
     void AddDenominatorID(const QString& AID) override;
     double GetDetailValue(int Idx) const override;
-    int GetDenominator(int Idx) const override;
+    qint64 GetDenominator(int Idx) const override;
     QString GetDetailText(int Idx) const override;
     QString GetTotalText() const override;
     // The block with the lowest percentage, the first of several equal ones.
@@ -150,7 +150,7 @@ private:
     std::vector<int> FDenominator;
     QStringList FNames;
     // Keeps the sum of the last calculation that found blocks.
-    int FSumDenominator = 0;
+    qint64 FSumDenominator = 0;
 };
 
 // The share of scores equal to one of the condition values, over all records and all numerator
@@ -161,7 +161,7 @@ public:
     double Calculate() override;
     void AddNumeratorID(const QString& AID) override;
     void AddNumeratorConditionValue(int AValue) override;
-    int GetDenominator(int Idx) const override;
+    qint64 GetDenominator(int Idx) const override;
 
 private:
     QStringList FNumeratorIDs;

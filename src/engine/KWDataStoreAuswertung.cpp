@@ -2,6 +2,7 @@
 
 #include "KWDataStoreErfassung.h"
 #include "KWException.h"
+#include "KWJsonReader.h"
 
 namespace {
 
@@ -681,11 +682,23 @@ void TKWDataStoreAuswertung::LoadFromJson(TKWJson& AuswertungJSON, TKWAction AAc
         for (const QString& ID : Page.IDs) {
             const auto Member = PageJson->find(ID.toStdString());
             if (Member != PageJson->end())
-                FIndikatoren.at(ID)->LoadFromJson(*Member);
+                LoadIndikator(ID, *Member);
         }
     }
     LoadUrsachen(AuswertungJSON);
     LoadMassnahmen(AuswertungJSON);
+}
+
+// An entry that cannot be read is logged and skipped; the visit keeps every other rating.
+void TKWDataStoreAuswertung::LoadIndikator(const QString& AID, const TKWJson& AValue)
+{
+    try {
+        FIndikatoren.at(AID)->LoadFromJson(AValue);
+    } catch (const EKWException& E) {
+        KWLog(QStringLiteral("TKWDataStoreAuswertung.LoadFromJson - Exception"));
+        KWLog(QStringLiteral("  Name:    ") + AID);
+        KWLog(QStringLiteral("  Message: ") + E.Message());
+    }
 }
 
 void TKWDataStoreAuswertung::LoadUrsachen(const TKWJson& AJsonObject)
@@ -705,6 +718,5 @@ void TKWDataStoreAuswertung::LoadToStringList(const TKWJson& AJsonObject, const 
     if (Member == AJsonObject.end() || !Member->is_array())
         return;
     for (const TKWJson& Element : *Member)
-        AList << QString::fromStdString(Element.is_string() ? Element.get<std::string>()
-                                                            : Element.dump());
+        AList << KWJsonValueText(Element);
 }

@@ -72,6 +72,7 @@ public:
 
 private:
     void CreateDefinitions();
+    void LoadIndikator(const QString& AID, const TKWJson& AValue);
     void CreateIndikatoren();
 
     std::vector<std::unique_ptr<TKWIndikatorDefinition>> FIndikatorDefinitions;

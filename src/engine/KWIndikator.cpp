@@ -1,5 +1,7 @@
 #include "KWIndikator.h"
 
+#include "KWJsonReader.h"
+
 #include "KWException.h"
 #include "KWNumberFormat.h"
 
@@ -214,9 +216,14 @@ const TKWJson& Member(const TKWJson& AObject, const char* AName)
 {
     const auto Found = AObject.find(AName);
     if (Found == AObject.end())
-        throw EKWException(
-            QStringLiteral("Indicator member '%1' missing").arg(QLatin1String(AName)));
+        throw EKWException(QStringLiteral("'%1' missing").arg(QLatin1String(AName)));
     return *Found;
+}
+
+EKWException Unreadable(const char* AName, const TKWJson& AValue, const char* AExpected)
+{
+    return EKWException(QStringLiteral("'%1' is %2, not %3")
+                            .arg(QLatin1String(AName), KWJsonExcerpt(AValue), QLatin1String(AExpected)));
 }
 
 } // namespace
@@ -300,16 +307,21 @@ TKWJson TKWIndikator::GetDataAsJson() const
 
 void TKWIndikator::LoadFromJson(const TKWJson& AJSONObject)
 {
+    if (!AJSONObject.is_object())
+        throw EKWException(QStringLiteral("The entry is %1, not an object").arg(KWJsonExcerpt(AJSONObject)));
     const TKWJson& Wert = Member(AJSONObject, "Wert");
     const TKWJson& Bewertung = Member(AJSONObject, "Bewertung");
     const TKWJson& Schwachstelle = Member(AJSONObject, "Schwachstelle");
     const bool IsText = FDefinition.ValueType == vtText;
-    if ((IsText ? !Wert.is_string() : !Wert.is_number()) || !Bewertung.is_string() ||
-        !Schwachstelle.is_boolean())
-        throw EKWException(QStringLiteral("Indicator '%1' cannot be read from %2")
-                               .arg(FDefinition.ID, QString::fromStdString(AJSONObject.dump())));
+    // A text indicator takes a number's digits as its value code.
+    if (IsText ? !Wert.is_string() && !Wert.is_number() : !Wert.is_number())
+        throw Unreadable("Wert", Wert, IsText ? "a text" : "a number");
+    if (!Bewertung.is_string())
+        throw Unreadable("Bewertung", Bewertung, "a text");
+    if (!Schwachstelle.is_boolean())
+        throw Unreadable("Schwachstelle", Schwachstelle, "true or false");
     if (IsText) {
-        FValueCode = QString::fromStdString(Wert.get<std::string>());
+        FValueCode = KWJsonValueText(Wert);
         FValue = NaN;
     } else {
         FValue = Wert.get<double>();

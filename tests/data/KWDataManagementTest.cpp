@@ -271,6 +271,21 @@ TEST_F(KWDataManagementTest, OneLegacyDrinkerAndFortyAnimals)
     EXPECT_DOUBLE_EQ(Farm.FieldByName("VerhaeltnisTierTraenke").AsFloat(), 99);
 }
 
+// Drinker counts near the integer limit wrapped around when added up.
+TEST_F(KWDataManagementTest, LegacyDrinkerCountsNearTheIntegerLimitDoNotWrapAround)
+{
+    FDM->LoadBetriebsbesuch(aBetriebNeu);
+    SetField("Betriebsdaten", "AnzahlEinzeltraenken", "2147483647");
+    SetField("Betriebsdaten", "AnzahlMehrtraenken", "2147483647");
+    SetField("Betriebsdaten", "AnzahlTiereErfassungsgruppe", "2147483647");
+    FDM->NormalizeDataFields();
+    TKWMemTable& Farm = Area("Betriebsdaten");
+    EXPECT_EQ(Farm.FieldByName("AnzahlTraenken").AsInteger(), 2147483647);
+    EXPECT_EQ(Farm.FieldByName("AnzahlEinzeltraenken").AsInteger(), -2147483647);
+    EXPECT_DOUBLE_EQ(Farm.FieldByName("VerhaeltnisTraenkeTier").AsFloat(), 2);
+    EXPECT_DOUBLE_EQ(Farm.FieldByName("VerhaeltnisTierTraenke").AsFloat(), 1);
+}
+
 // --- import -------------------------------------------------------------------------------------
 
 class KWImportTest : public KWDataManagementTest

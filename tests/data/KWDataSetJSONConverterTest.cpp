@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace {
 
 std::unique_ptr<TKWMemTable> MakeTable()
@@ -135,7 +137,10 @@ TEST(KWDataSetJSONConverter, BooleanOnlyTakesTrueOrFalse)
 TEST(KWDataSetJSONConverter, UnreadableValuesStopTheConversion)
 {
     const char* Bad[] = {R"({"Wert":"1.5"})", R"({"Wert":null})", R"({"Datum":"2024-1-5"})",
-                         R"({"Datum":"2024-02-30"})", R"({"Zeit":"7:00"})", R"({"Datum":20240105})"};
+                         R"({"Datum":"2024-02-30"})", R"({"Zeit":"7:00"})", R"({"Datum":20240105})",
+                         // signs and blanks would read, but come back in a form that does not
+                         R"({"Datum":"-001-05-14"})", R"({"Datum":" 202-05-14"})",
+                         R"({"Zeit":"+7:00:00"})", R"({"Moment":"2024-05-14 -1:00:00"})"};
     for (const char* Text : Bad) {
         auto Table = MakeTable();
         TConverter::JSON(Parse(R"([{"Zahl":1}])")).ToDataSet(*Table);
@@ -158,6 +163,83 @@ TEST(KWDataSetJSONConverter, ArraysAppendInOrderAndNestedArraysInPlace)
     ASSERT_EQ(Array.size(), 4u);
     for (int I = 0; I < 4; ++I)
         EXPECT_EQ(Array[static_cast<size_t>(I)]["Zahl"], I + 1);
+}
+
+// Nested arrays used to be read by recursion, so a deep enough nesting overflowed the stack.
+TEST(KWDataSetJSONConverter, DeeplyNestedArraysAreReadInPlaceWithoutRecursion)
+{
+    TKWJson Nested = TKWJson::array({TKWJson{{"Zahl", 1}}});
+    for (int I = 0; I < 100000; ++I)
+        Nested = TKWJson::array({std::move(Nested), TKWJson{{"Zahl", 2}}});
+    auto Table = MakeTable();
+    TConverter::JSON(Nested).ToDataSet(*Table);
+    ASSERT_EQ(Table->RecordCount(), 100001);
+    Table->First();
+    EXPECT_EQ(Table->FieldByName("Zahl").AsInteger(), 1);
+    Table->Last();
+    EXPECT_EQ(Table->FieldByName("Zahl").AsInteger(), 2);
+}
+
+// A field's value as the program reads it: empty reads as 0, false or an invalid date or time.
+QVariant TypedValue(const TKWField& AField)
+{
+    switch (AField.DataType()) {
+    case TKWFieldType::ftString: return AField.AsString();
+    case TKWFieldType::ftInteger: return AField.AsInteger();
+    case TKWFieldType::ftFloat: return AField.AsFloat();
+    case TKWFieldType::ftBoolean: return AField.AsBoolean();
+    case TKWFieldType::ftDate: return AField.AsDate();
+    case TKWFieldType::ftTime: return AField.AsTime();
+    case TKWFieldType::ftDateTime: return AField.AsDateTime();
+    }
+    return {};
+}
+
+// Whatever the reader accepts, the writer writes so that it reads back to the same value: the
+// first write is a fixed point of reading and writing again.
+TEST(KWDataSetJSONConverter, WhatIsReadIsWrittenSoThatItReadsBackTheSame)
+{
+    std::mt19937 Random(20261211);
+    const std::string Pieces[] = {"0", "1", "9", "2024", "-", "+", " ", ":", "12", "59", "60",
+                                  "\\", "\\n", "\n", "x", ".", "e5", "00", "31", "24", "ä"};
+    auto RandomText = [&] {
+        std::string Text;
+        for (int N = std::uniform_int_distribution(0, 8)(Random); N > 0; --N)
+            Text += Pieces[std::uniform_int_distribution<std::size_t>(0, std::size(Pieces) - 1)(Random)];
+        return Text;
+    };
+    auto RandomMember = [&]() -> TKWJson {
+        switch (std::uniform_int_distribution(0, 5)(Random)) {
+        case 0: return nullptr;
+        case 1: return std::uniform_int_distribution(0, 1)(Random) == 1;
+        case 2: return std::uniform_int_distribution<long long>(-3000000000LL, 3000000000LL)(Random);
+        case 3: return std::uniform_real_distribution(-1e6, 1e6)(Random);
+        case 4: return QDate(2000, 1, 1).addDays(std::uniform_int_distribution(-800000, 800000)(Random))
+                           .toString("yyyy-MM-dd hh:mm:ss").toStdString() + RandomText();
+        default: return RandomText();
+        }
+    };
+    int Accepted = 0;
+    for (int Round = 0; Round < 20000; ++Round) {
+        auto Table = MakeTable();
+        const TKWField& Field = Table->Fields(Round % Table->FieldCount());
+        const TKWJson Member{{Field.FieldName().toStdString(), RandomMember()}};
+        try {
+            TConverter::JSON(Member).ToDataSet(*Table);
+        } catch (const EDataSetJSONConverterException&) {
+            continue;
+        }
+        ++Accepted;
+        const TKWJson Written = *TConverter::DataSet(*Table).AsJSONObject();
+        auto Again = MakeTable();
+        ASSERT_NO_THROW(TConverter::JSON(TKWJson::parse(Written.dump())).ToDataSet(*Again)) << Member.dump();
+        const TKWJson Rewritten = *TConverter::DataSet(*Again).AsJSONObject();
+        EXPECT_EQ(Rewritten.dump(), Written.dump()) << Member.dump();
+        if (Field.DataType() != TKWFieldType::ftFloat) { // floats keep 15 significant digits
+            EXPECT_EQ(TypedValue(Again->Fields(Field.Index())), TypedValue(Field)) << Member.dump();
+        }
+    }
+    EXPECT_GT(Accepted, 5000) << "the cases reach the reader's accepting paths";
 }
 
 TEST(KWDataSetJSONConverter, EmptyTablesAndMissingSources)

@@ -82,6 +82,26 @@ TEST(KWCalculationTest, PercentageOfCurrentRecordSums)
     }
 }
 
+// Sums of counts wrapped around in 32 bits: three counts of 2147483647 read as a negative share.
+TEST(KWCalculationTest, CountsNearTheIntegerLimitDoNotWrapAround)
+{
+    const char* Max = "2147483647";
+    auto Table = NewTable();
+    AppendRecord(*Table, {{"Block", "A"}, {"A", Max}, {"B", Max}, {"C", Max}, {"Boxen", Max}});
+    AppendRecord(*Table, {{"Block", "B"}, {"A", "0"}, {"B", Max}, {"C", Max}, {"Boxen", Max}});
+    Table->First();
+    auto Share = Create(CalculationPercentage, *Table, {"A"}, {"A", "B", "C"});
+    EXPECT_DOUBLE_EQ(Share->Calculate(), 100.0 / 3);
+    EXPECT_EQ(Share->GetDenominator(-1), 3 * 2147483647LL);
+
+    auto Block = Create(CalculationBlock, *Table, {"A"}, {"Boxen"});
+    EXPECT_DOUBLE_EQ(Block->Calculate(), 50);
+    EXPECT_EQ(Block->GetDenominator(-1), 2 * 2147483647LL);
+
+    auto Hits = Create(Calculation4, *Table, {"A", "B", "C"}, {}, {2147483647});
+    EXPECT_DOUBLE_EQ(Hits->Calculate(), 500.0 / 6);
+}
+
 TEST(KWCalculationTest, AverageCountsEmptyScoresAsZeroAndRestoresTheCursor)
 {
     auto Table = NewTable();

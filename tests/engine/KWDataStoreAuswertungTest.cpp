@@ -458,4 +458,21 @@ TEST_F(KWDataStoreAuswertungTest, LoadingAppendsAndIgnoresUnknownMembers)
     EXPECT_TRUE(FAuswertung.Massnahmen().isEmpty());
 }
 
+// One unreadable entry used to refuse the whole visit, losing every readable rating with it.
+TEST_F(KWDataStoreAuswertungTest, AnUnreadableEntryIsLoggedAndSkipped)
+{
+    TKWJson Json = TKWJson::parse(R"({
+        "Sauberkeit": {"Kreuz": 5,
+                       "Hinterhand": {"Wert": 2, "Bewertung": "o", "Schwachstelle": true}},
+        "Ursachen": ["Fütterung", 7, {"a": 1}], "Massnahmen": ["Boxen nachstreuen|1|"]})");
+    FAuswertung.LoadFromJson(Json, aBeratungBearbeiten);
+    EXPECT_EQ(FAuswertung.GetSchwachstellenIndikatorenIDs(), "Hinterhand,");
+    EXPECT_EQ(FAuswertung.GetIndikator("Hinterhand").Rating(), "o");
+    EXPECT_EQ(FAuswertung.Ursachen(), QStringList({"Fütterung", "7", ""}));
+    EXPECT_EQ(FAuswertung.Massnahmen(), QStringList({"Boxen nachstreuen|1|"}));
+    EXPECT_EQ(ReadLogLines(), QStringList({"TKWDataStoreAuswertung.LoadFromJson - Exception",
+                                           "  Name:    Kreuz",
+                                           "  Message: The entry is 5, not an object"}));
+}
+
 } // namespace

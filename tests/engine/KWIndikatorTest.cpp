@@ -177,15 +177,42 @@ TEST_F(KWIndikatorTest, JsonKeepsTheKindOfValue)
     EXPECT_FALSE(Kreuz.Weakness());
 }
 
-TEST_F(KWIndikatorTest, UnreadableJsonRaises)
+// The message names the member that is really wrong, not one that is merely looked for.
+TEST_F(KWIndikatorTest, UnreadableJsonRaisesNamingTheWrongMember)
 {
-    const char* Cases[] = {
-        R"({"Wert":"2,5","Bewertung":"","Schwachstelle":false})",
-        R"({"Wert":1,"Schwachstelle":false})",
-        R"({"Wert":1,"Bewertung":"","Schwachstelle":"false"})",
+    const struct
+    {
+        const char* Json;
+        const char* Message;
+    } Cases[] = {
+        {R"(5)", "The entry is 5, not an object"},
+        {R"({"Wert":1,"Schwachstelle":false})", "'Bewertung' missing"},
+        {R"({"Bewertung":"","Schwachstelle":false})", "'Wert' missing"},
+        {R"({"Wert":null,"Bewertung":"","Schwachstelle":false})", "'Wert' is null, not a number"},
+        {R"({"Wert":"abc","Bewertung":"","Schwachstelle":false})", "'Wert' is \"abc\", not a number"},
+        {R"({"Wert":1,"Bewertung":3,"Schwachstelle":false})", "'Bewertung' is 3, not a text"},
+        {R"({"Wert":1,"Bewertung":"","Schwachstelle":"false"})",
+         "'Schwachstelle' is \"false\", not true or false"},
     };
-    for (const char* Case : Cases)
-        EXPECT_THROW(Indikator("Kreuz").LoadFromJson(TKWJson::parse(Case)), EKWException) << Case;
+    for (const auto& Case : Cases) {
+        try {
+            Indikator("Kreuz").LoadFromJson(TKWJson::parse(Case.Json));
+            ADD_FAILURE() << Case.Json;
+        } catch (const EKWException& E) {
+            EXPECT_EQ(E.Message(), QString::fromUtf8(Case.Message));
+        }
+    }
+}
+
+TEST_F(KWIndikatorTest, ATextIndicatorTakesANumbersDigitsAsItsCode)
+{
+    TKWIndikator& Sackgasse = Indikator("FnkLaufenSackgasse");
+    Sackgasse.LoadFromJson(TKWJson::parse(R"({"Wert":0,"Bewertung":"o","Schwachstelle":false})"));
+    EXPECT_EQ(Sackgasse.ValueCode(), "0");
+    EXPECT_TRUE(KWIsTargetMet(Sackgasse));
+    EXPECT_THROW(Sackgasse.LoadFromJson(TKWJson::parse(R"({"Wert":[],"Bewertung":"","Schwachstelle":false})")),
+                 EKWException);
+    EXPECT_EQ(Sackgasse.Rating(), "o") << "a refused entry changes nothing";
 }
 
 // Signals are coloured by this rule on the evaluation pages.

@@ -7,6 +7,7 @@
 #include "KWDataStoreAuswertung.h"
 #include "KWException.h"
 #include "KWIndikator.h"
+#include "KWJsonReader.h"
 
 #include <cmath>
 
@@ -48,12 +49,10 @@ TKWJson IndikatorToJson(TKWIndikator& AIndikator)
     };
 }
 
-// The JSON text of a document must be an object whose two parts, when present, are objects.
-void CheckDocument(const QString& AText)
+// The document of a file, read once: an object whose two parts, when present, are objects.
+TKWJson ReadDocument(const QString& APath)
 {
-    const TKWJson Document = TKWJson::parse(AText.toStdString(), nullptr, false);
-    if (Document.is_discarded())
-        throw EKWException(QStringLiteral("not a JSON text"));
+    TKWJson Document = KWParseJson(KWReadTextFile(APath));
     if (!Document.is_object())
         throw EKWException(QStringLiteral("not a JSON object"));
     for (const char* Member : {"Erfassung", "Auswertung"}) {
@@ -61,14 +60,14 @@ void CheckDocument(const QString& AText)
         if (Found != Document.end() && !Found->is_object())
             throw EKWException(QStringLiteral("\"%1\" is not an object").arg(QLatin1String(Member)));
     }
+    return Document;
 }
 
 TKWJson EvaluateFile(TKWDataStore& AStore, const QString& APath)
 {
-    const QString Text = KWReadTextFile(APath);
-    CheckDocument(Text);
+    TKWJson Document = ReadDocument(APath);
     AStore.ClearData();
-    AStore.LoadFromJsonString(Text, aBeratungBearbeiten);
+    AStore.LoadFromJson(Document, aBeratungBearbeiten);
     TKWDataManagement::NormalizeDataFields(AStore);
 
     TKWJson Indicators = TKWJson::array();
@@ -85,29 +84,65 @@ TKWJson EvaluateFile(TKWDataStore& AStore, const QString& APath)
 
 QString CsvValue(const TKWJson& AValue)
 {
-    if (AValue.is_string())
-        return QString::fromStdString(AValue.get<std::string>());
     if (AValue.is_null())
         return {};
-    return QString::fromStdString(AValue.dump());
+    return AValue.is_string() ? QString::fromStdString(AValue.get<std::string>())
+                              : QString::fromStdString(AValue.dump());
 }
 
-void WriteCsv(std::ostream& AOut, const TKWJson& AResults)
+// Results are written as each file is done, so memory does not grow with the number of files.
+// The JSON form is one array, written element by element as the whole array would be.
+class TResultWriter
 {
-    QStringList Header;
-    for (const char* Column : CsvColumns)
-        Header << QLatin1String(Column);
-    AOut << Header.join(u';').toStdString() << '\n';
-    for (const TKWJson& Result : AResults) {
-        for (TKWJson Row : Result["indicators"]) {
-            Row["file"] = Result["file"];
+public:
+    TResultWriter(std::ostream& AOut, bool ACsv) : FOut(AOut), FCsv(ACsv)
+    {
+        if (FCsv)
+            WriteCsvHeader();
+    }
+
+    void Write(const TKWJson& AResult)
+    {
+        if (FCsv) {
+            WriteCsvRows(AResult);
+            return;
+        }
+        std::string Element = AResult.dump(2);
+        for (std::size_t At = Element.find('\n'); At != std::string::npos; At = Element.find('\n', At + 3))
+            Element.replace(At, 1, "\n  ");
+        FOut << (FCount++ ? ",\n  " : "[\n  ") << Element;
+    }
+
+    void Finish()
+    {
+        if (!FCsv)
+            FOut << (FCount ? "\n]\n" : "[]\n");
+    }
+
+private:
+    void WriteCsvHeader()
+    {
+        QStringList Header;
+        for (const char* Column : CsvColumns)
+            Header << QLatin1String(Column);
+        FOut << Header.join(u';').toStdString() << '\n';
+    }
+
+    void WriteCsvRows(const TKWJson& AResult)
+    {
+        for (TKWJson Row : AResult.at("indicators")) {
+            Row["file"] = AResult.at("file");
             QStringList Fields;
             for (const char* Column : CsvColumns)
                 Fields << KWCliCsvField(CsvValue(Row[Column]));
-            AOut << Fields.join(u';').toStdString() << '\n';
+            FOut << Fields.join(u';').toStdString() << '\n';
         }
     }
-}
+
+    std::ostream& FOut;
+    bool FCsv;
+    int FCount = 0;
+};
 
 } // namespace
 
@@ -125,19 +160,16 @@ int KWCliEvaluate(const QStringList& AArgs, std::ostream& AOut, std::ostream& AE
     }
     TCodes::Init(); // value texts show the labels of coded answers
     TKWDataStore Store;
-    TKWJson Results = TKWJson::array();
+    TResultWriter Writer(AOut, Format == QLatin1String("csv"));
     int Exit = ceOk;
     for (const QString& File : Files) {
         try {
-            Results.push_back(EvaluateFile(Store, File));
+            Writer.Write(EvaluateFile(Store, File));
         } catch (const std::exception& E) {
             KWCliReportFailure(AErr, File, QString::fromUtf8(E.what()));
             Exit = ceInputFailed;
         }
     }
-    if (Format == QLatin1String("csv"))
-        WriteCsv(AOut, Results);
-    else
-        KWCliWriteJson(AOut, Results);
+    Writer.Finish();
     return Exit;
 }
