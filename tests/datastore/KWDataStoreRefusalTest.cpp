@@ -243,4 +243,24 @@ TEST_F(KWDataStoreRefusalTest, RefusesNamesWithAFinalLineFeed)
     EXPECT_EQ(StoredUploads(), 1);
 }
 
+// The privacy check saw the last "Betriebsinhaber", empty; the stored text kept the first.
+TEST_F(KWDataStoreRefusalTest, RefusesADocumentWithARepeatedMember)
+{
+    const int Port = Start();
+    ASSERT_NE(Port, 0);
+    httplib::Client Client("127.0.0.1", Port);
+    Client.set_read_timeout(10);
+    TKWUploadForm Form = TestUploadForm();
+    Form.find("datacontent")->second =
+        R"({"Erfassung":{"Betriebsdaten":{"Betriebsinhaber":"Hof Muster","Betriebsinhaber":""}}})";
+
+    const httplib::Result Result = Client.Post("/qomvi/datastore", MultipartForm(Form));
+
+    ASSERT_TRUE(Result) << httplib::to_string(Result.error());
+    EXPECT_EQ(Result->status, 400);
+    EXPECT_NE(Result->body.find("\"Betriebsinhaber\" occurs more than once"), std::string::npos)
+        << Result->body;
+    EXPECT_EQ(StoredUploads(), 0);
+}
+
 } // namespace

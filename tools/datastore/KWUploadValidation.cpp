@@ -1,6 +1,6 @@
 #include "KWUploadValidation.h"
 
-#include "KWJson.h"
+#include "KWJsonReader.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -63,14 +63,16 @@ bool IsDataName(const QString& AValue)
 }
 
 // The parsed document when it is a visit document (an object with an "Erfassung" object whose
-// farm data, if present, are an object); nothing with a reason otherwise.
+// farm data, if present, are an object); nothing with a reason otherwise. A repeated member name
+// refuses the document: readers differ in which of the values they take, so the one checked here
+// might not be the one another reader finds in the stored text.
 std::optional<TKWJson> ParseVisitDocument(const QString& AContent, QString& AReason)
 {
     TKWJson Document;
     try {
-        Document = TKWJson::parse(AContent.toStdString());
-    } catch (const TKWJson::parse_error& Error) {
-        AReason = QStringLiteral("field \"datacontent\" is not JSON: %1").arg(Error.what());
+        Document = KWParseJson(AContent, TKWJsonDuplicates::jdRefuse);
+    } catch (const EKWJsonError& Error) {
+        AReason = QStringLiteral("field \"datacontent\": %1").arg(Error.Message());
         return std::nullopt;
     }
     const auto Erfassung = Document.is_object() ? Document.find("Erfassung") : Document.end();
