@@ -72,7 +72,12 @@ TKWGuardedHttpServer::~TKWGuardedHttpServer() = default;
 void TKWGuardedHttpServer::SetLogger(const httplib::Logger& ALogger)
 {
     FLogger = ALogger;
-    set_logger(ALogger);
+    // The library's own logger runs after the answer is sent, so a client's next request, on
+    // another connection, could be logged first.
+    set_post_routing_handler(
+        [ALogger](const httplib::Request& ARequest, httplib::Response& AResponse) {
+            ALogger(ARequest, AResponse);
+        });
 }
 
 bool TKWGuardedHttpServer::process_and_close_socket(socket_t ASocket)
@@ -123,16 +128,16 @@ void TKWGuardedHttpServer::Refuse(TKWConnectionStream& AStream, const TKWRequest
     httplib::Response Response;
     Response.status = AHead.Status;
     Response.body = AHead.Reason;
+    if (FLogger) {
+        httplib::Request Request;
+        Request.method = AHead.Method;
+        Request.path = AHead.Path;
+        FLogger(Request, Response);
+    }
     AStream.WriteAll("HTTP/1.1 " + std::to_string(AHead.Status) + " " + StatusText(AHead.Status) +
                      "\r\nConnection: close\r\nContent-Type: text/plain; charset=utf-8"
                      "\r\nContent-Length: " +
                      std::to_string(Response.body.size()) + "\r\n\r\n" + Response.body);
-    if (!FLogger)
-        return;
-    httplib::Request Request;
-    Request.method = AHead.Method;
-    Request.path = AHead.Path;
-    FLogger(Request, Response);
 }
 
 bool TKWGuardedHttpServer::Stopping() const

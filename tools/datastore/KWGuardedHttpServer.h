@@ -25,7 +25,8 @@ public:
                          std::chrono::seconds ARequestTimeout);
     ~TKWGuardedHttpServer() override;
 
-    // Logs every request, also those refused before the library saw them.
+    // Logs every request, also those refused before the library saw them, before its answer is
+    // sent.
     void SetLogger(const httplib::Logger& ALogger);
 
 private:
