@@ -27,3 +27,11 @@ TKWUploadForm TestUploadForm(const TKWJson& ADocument)
             {"dataname", cTestDataName},
             {"datacontent", ADocument.dump()}};
 }
+
+httplib::MultipartFormDataItems MultipartForm(const TKWUploadForm& AForm)
+{
+    httplib::MultipartFormDataItems Items;
+    for (const auto& [Name, Value] : AForm)
+        Items.push_back({Name, Value, "", ""});
+    return Items;
+}

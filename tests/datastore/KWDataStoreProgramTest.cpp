@@ -2,6 +2,7 @@
 // "listening on ADDRESS:PORT" once it is ready, serves HTTP or HTTPS, and ends with exit code 0 on
 // SIGINT and SIGTERM.
 #include "DataStoreServerProcess.h"
+#include "DataStoreTestCertificate.h"
 #include "DataStoreTestForms.h"
 #include "KWDataStoreStorage.h"
 
@@ -10,7 +11,6 @@
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -45,10 +45,7 @@ TEST_F(KWDataStoreProgramTest, ServesHttpAndStopsOnSigint)
     const httplib::Result Health = Client.Get("/qomvi/datastore/health");
     ASSERT_TRUE(Health) << httplib::to_string(Health.error());
     EXPECT_EQ(Health->status, 200);
-    httplib::MultipartFormDataItems Items;
-    for (const auto& [Name, Value] : TestUploadForm())
-        Items.push_back({Name, Value, "", ""});
-    const httplib::Result Upload = Client.Post("/qomvi/datastore", Items);
+    const httplib::Result Upload = Client.Post("/qomvi/datastore", MultipartForm(TestUploadForm()));
     ASSERT_TRUE(Upload) << httplib::to_string(Upload.error());
     EXPECT_EQ(Upload->status, 200) << Upload->body;
 
@@ -61,17 +58,10 @@ TEST_F(KWDataStoreProgramTest, ServesHttpAndStopsOnSigint)
 
 TEST_F(KWDataStoreProgramTest, ServesHttpsWithACertificateAndStopsOnSigterm)
 {
-    const QString OpenSsl = QStandardPaths::findExecutable(QStringLiteral("openssl"));
-    if (OpenSsl.isEmpty())
-        GTEST_SKIP() << "the openssl command is needed to make a certificate";
     const QString Cert = FFolder.filePath(QStringLiteral("cert.pem"));
     const QString Key = FFolder.filePath(QStringLiteral("key.pem"));
-    QProcess Generator;
-    Generator.start(OpenSsl, {"req", "-x509", "-newkey", "ec", "-pkeyopt",
-                              "ec_paramgen_curve:prime256v1", "-nodes", "-days", "1", "-subj",
-                              "/CN=127.0.0.1", "-keyout", Key, "-out", Cert});
-    ASSERT_TRUE(Generator.waitForFinished(cTimeoutMs));
-    ASSERT_EQ(Generator.exitCode(), 0) << Generator.readAllStandardError().toStdString();
+    if (!MakeTestCertificate(Cert, Key))
+        GTEST_SKIP() << "the openssl command is needed to make a certificate";
 
     const int Port = Start({QStringLiteral("--cert"), Cert, QStringLiteral("--key"), Key});
     ASSERT_NE(Port, 0);
@@ -115,7 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(TUsageCase{"NoDb", {"--port", "0"}}, TUsageCase{"NoPort", {"--db", "x.s3db"}},
                       TUsageCase{"PortTooLarge", {"--port", "65536", "--db", "x.s3db"}},
                       TUsageCase{"CertWithoutKey",
-                                 {"--port", "0", "--db", "x.s3db", "--cert", "c.pem"}}),
+                                 {"--port", "0", "--db", "x.s3db", "--cert", "c.pem"}},
+                      TUsageCase{"RequestTimeoutZero",
+                                 {"--port", "0", "--db", "x.s3db", "--request-timeout", "0"}}),
     [](const auto& AInfo) { return std::string(AInfo.param.Name); });
 
 } // namespace

@@ -14,14 +14,6 @@
 
 namespace {
 
-httplib::MultipartFormDataItems MultipartForm(const TKWUploadForm& AForm)
-{
-    httplib::MultipartFormDataItems Items;
-    for (const auto& [Name, Value] : AForm)
-        Items.push_back({Name, Value, "", ""});
-    return Items;
-}
-
 TKWUploadForm FormWithEMail()
 {
     TKWJson Document = TestVisitDocument();

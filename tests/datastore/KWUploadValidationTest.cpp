@@ -183,6 +183,10 @@ INSTANTIATE_TEST_SUITE_P(
                         400, "\"visitid\""},
         TValidationCase{"VisitIdTrailingText", SetVisitId(std::string(cTestVisitId) + "/../x"), 400,
                         "\"visitid\""},
+        TValidationCase{"VisitIdFinalLineFeed", SetVisitId(std::string(cTestVisitId) + "\n"), 400,
+                        "\"visitid\""},
+        TValidationCase{"DataNameFinalLineFeed", SetDataName(std::string(cTestDataName) + "\n"),
+                        400, "\"dataname\""},
         TValidationCase{"DataNameFullVisit", SetDataName("BeratungVoll.json"), 400, "\"dataname\""},
         TValidationCase{"DataNameSevenDigits", SetDataName("BeratungAnonym.0A1B2C3.json"), 400,
                         "\"dataname\""},
@@ -208,7 +212,35 @@ INSTANTIATE_TEST_SUITE_P(
         // An array of farm records could hide personal data from the field checks.
         TValidationCase{"FarmDataArray",
                         SetContent(R"({"Erfassung": {"Betriebsdaten": [{"EMail": "a@b.de"}]}})"),
-                        400, "\"Betriebsdaten\" is not an object"}),
+                        400, "\"Betriebsdaten\" is not an object"},
+        TValidationCase{"NestedTooDeeply",
+                        SetContent(std::string(R"({"Erfassung": {"Wert": )")
+                                       .append(100, '[')
+                                       .append(100, ']')
+                                       .append("}}")),
+                        400, "nested deeper than 64 levels"}),
+    [](const auto& AInfo) { return std::string(AInfo.param.Name); });
+
+// The last of two equal names wins for the check, while another reader of the stored text may
+// take the first: every repeated name refuses the document, wherever it stands.
+INSTANTIATE_TEST_SUITE_P(
+    RepeatedMembers, KWUploadValidationTest,
+    ::testing::Values(
+        TValidationCase{"OwnerEmptiedByASecondOwner",
+                        SetContent(R"({"Erfassung":{"Betriebsdaten":{"Betriebsinhaber":"Hof )"
+                                   R"(Muster","Betriebsinhaber":""}}})"),
+                        400, "member \"Betriebsinhaber\" occurs more than once"},
+        TValidationCase{"EmptyFarmDataAfterFullOnes",
+                        SetContent(R"({"Erfassung":{"Betriebsdaten":{"EMail":"hof@example.org"},)"
+                                   R"("Betriebsdaten":{}}})"),
+                        400, "member \"Betriebsdaten\" occurs more than once"},
+        TValidationCase{"EmptyRecordingAfterFullOne",
+                        SetContent(R"({"Erfassung":{"Betriebsdaten":{"EMail":"hof@example.org"}},)"
+                                   R"("Erfassung":{}})"),
+                        400, "member \"Erfassung\" occurs more than once"},
+        TValidationCase{"RepeatedOutsideTheFarmData",
+                        SetContent(R"({"Erfassung":{},"Auswertung":{"A":1,"A":1}})"), 400,
+                        "member \"A\" occurs more than once"}),
     [](const auto& AInfo) { return std::string(AInfo.param.Name); });
 
 TEST(KWUploadValidation, AcceptedUploadKeepsTheTextsAsSent)

@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <chrono>
 #include <csignal>
 #include <iostream>
 #include <optional>
@@ -22,9 +23,11 @@ struct TKWOptions
     QString DbFile;
     QString CertFile;
     QString KeyFile;
+    std::chrono::seconds RequestTimeout = cDefaultRequestTimeout;
 };
 
 constexpr int cExitUsage = 2;
+constexpr int cMaxRequestTimeoutSeconds = 3600;
 
 const char* const cDescription =
     "Central data store for anonymised visit uploads.\n"
@@ -33,6 +36,11 @@ const char* const cDescription =
     "datacontent) and keeps an accepted upload in the SQLite file, one row per visitid;\n"
     "GET /qomvi/datastore/health answers 200. HTTPS with --cert and --key, plain HTTP\n"
     "otherwise.\n"
+    "\n"
+    "Every request must arrive whole, head and body, within --request-timeout seconds\n"
+    "(408 and the connection closed otherwise). A body must declare its Content-Length\n"
+    "(411 for chunked or length-less bodies) and must not be encoded (415); request heads\n"
+    "over 32 KiB or 100 header fields are refused with 431, bodies over 10 MiB with 413.\n"
     "\n"
     "Start-up contract: once the port is bound, the server writes exactly one line to\n"
     "stdout and flushes it:\n"
@@ -67,6 +75,10 @@ std::optional<TKWOptions> ParseOptions(const QCoreApplication& AApp)
          QStringLiteral("PEM")},
         {QStringLiteral("key"), QStringLiteral("PEM private key of the certificate."),
          QStringLiteral("PEM")},
+        {QStringLiteral("request-timeout"),
+         QStringLiteral("Seconds a client has to send one whole request (default %1).")
+             .arg(cDefaultRequestTimeout.count()),
+         QStringLiteral("S"), QString::number(cDefaultRequestTimeout.count())},
     });
     Parser.process(AApp);
 
@@ -83,6 +95,12 @@ std::optional<TKWOptions> ParseOptions(const QCoreApplication& AApp)
     Options.KeyFile = Parser.value(QStringLiteral("key"));
     if (Options.CertFile.isEmpty() != Options.KeyFile.isEmpty())
         return Fail(Parser, QStringLiteral("--cert and --key go together"));
+    bool TimeoutOk = false;
+    const int Timeout = Parser.value(QStringLiteral("request-timeout")).toInt(&TimeoutOk);
+    if (!TimeoutOk || Timeout < 1 || Timeout > cMaxRequestTimeoutSeconds)
+        return Fail(Parser, QStringLiteral("--request-timeout S with S from 1 to %1")
+                                .arg(cMaxRequestTimeoutSeconds));
+    Options.RequestTimeout = std::chrono::seconds(Timeout);
     return Options;
 }
 
@@ -100,7 +118,8 @@ sigset_t BlockStopSignals()
 int Serve(const TKWOptions& AOptions, const sigset_t& AStopSignals)
 {
     TKWDataStoreStorage Storage(AOptions.DbFile);
-    TKWDataStoreServer Server(Storage, std::cerr, AOptions.CertFile, AOptions.KeyFile);
+    TKWDataStoreServer Server(Storage, std::cerr, AOptions.CertFile, AOptions.KeyFile,
+                              AOptions.RequestTimeout);
     const int Port = Server.Bind(AOptions.Address, AOptions.Port);
     std::cerr << "qomvi-datastore: " << Storage.Count() << " uploads in "
               << AOptions.DbFile.toStdString() << std::endl;

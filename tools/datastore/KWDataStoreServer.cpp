@@ -2,6 +2,7 @@
 
 #include "KWDataStoreStorage.h"
 #include "KWException.h"
+#include "KWGuardedHttpServer.h"
 #include "KWUploadValidation.h"
 
 #include <httplib.h>
@@ -29,7 +30,7 @@ QString DefaultReason(int AStatus)
 {
     switch (AStatus) {
     case 400:
-        return QStringLiteral("malformed request");
+        return QStringLiteral("malformed or incomplete request");
     case 404:
         return QStringLiteral("no such path");
     case 413:
@@ -61,24 +62,13 @@ QString LogField(const std::string& AText)
     return Field.isEmpty() ? QStringLiteral("-") : Field;
 }
 
-std::unique_ptr<httplib::Server> CreateServer(const QString& ACertFile, const QString& AKeyFile)
-{
-    if (ACertFile.isEmpty())
-        return std::make_unique<httplib::Server>();
-    const QByteArray Cert = ACertFile.toLocal8Bit();
-    const QByteArray Key = AKeyFile.toLocal8Bit();
-    auto Server = std::make_unique<httplib::SSLServer>(Cert.constData(), Key.constData());
-    if (!Server->is_valid())
-        throw EKWException(QStringLiteral("cannot load certificate \"%1\" with key \"%2\"")
-                               .arg(ACertFile, AKeyFile));
-    return Server;
-}
-
 } // namespace
 
 TKWDataStoreServer::TKWDataStoreServer(TKWDataStoreStorage& AStorage, std::ostream& ALog,
-                                       const QString& ACertFile, const QString& AKeyFile)
-    : FStorage(AStorage), FLog(ALog), FServer(CreateServer(ACertFile, AKeyFile))
+                                       const QString& ACertFile, const QString& AKeyFile,
+                                       std::chrono::seconds ARequestTimeout)
+    : FStorage(AStorage), FLog(ALog),
+      FServer(std::make_unique<TKWGuardedHttpServer>(ACertFile, AKeyFile, ARequestTimeout))
 {
     FServer->set_payload_max_length(cMaxBodyLength);
     AddRoutes();
@@ -151,7 +141,7 @@ void TKWDataStoreServer::AddRoutes()
         [](const httplib::Request&, httplib::Response& AResponse, std::exception_ptr AError) {
             Reply(AResponse, 500, QStringLiteral("internal error: %1").arg(ExceptionText(AError)));
         });
-    FServer->set_logger(
+    FServer->SetLogger(
         [this](const httplib::Request& ARequest, const httplib::Response& AResponse) {
             LogRequest(ARequest, AResponse);
         });

@@ -3,17 +3,21 @@
 #include <QString>
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <mutex>
 #include <ostream>
 
 namespace httplib {
-class Server;
 struct Request;
 struct Response;
 } // namespace httplib
 
 class TKWDataStoreStorage;
+class TKWGuardedHttpServer;
+
+// The time a client has to send one whole request, head and body.
+constexpr std::chrono::seconds cDefaultRequestTimeout{30};
 
 // The HTTP side of the central data store: "POST /qomvi/datastore" takes an upload form and keeps
 // an accepted upload in the storage; "GET /qomvi/datastore/health" answers 200. Every answer
@@ -23,9 +27,11 @@ class TKWDataStoreServer final
 {
 public:
     // Plain HTTP without a certificate, HTTPS with one; raises EKWException when the certificate
-    // or key cannot be loaded.
+    // or key cannot be loaded. A request that has not arrived whole within ARequestTimeout is
+    // answered with 408 and its connection closed.
     TKWDataStoreServer(TKWDataStoreStorage& AStorage, std::ostream& ALog,
-                       const QString& ACertFile = QString(), const QString& AKeyFile = QString());
+                       const QString& ACertFile = QString(), const QString& AKeyFile = QString(),
+                       std::chrono::seconds ARequestTimeout = cDefaultRequestTimeout);
     ~TKWDataStoreServer();
 
     TKWDataStoreServer(const TKWDataStoreServer&) = delete;
@@ -47,7 +53,7 @@ private:
     TKWDataStoreStorage& FStorage;
     std::ostream& FLog;
     std::mutex FLogMutex;
-    std::unique_ptr<httplib::Server> FServer;
+    std::unique_ptr<TKWGuardedHttpServer> FServer;
     std::atomic<bool> FListening{false};
     std::atomic<bool> FStopRequested{false};
 };

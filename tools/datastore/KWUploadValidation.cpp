@@ -1,6 +1,6 @@
 #include "KWUploadValidation.h"
 
-#include "KWJson.h"
+#include "KWJsonReader.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -42,12 +42,13 @@ std::optional<QString> FieldValue(const TKWUploadForm& AForm, const char* AName,
 }
 
 // Composed visit name: the farm's UUID (upper-case, no braces), a point and the visit's
-// timestamp written as yyyy-mm-dd-hh-nn-ss, which must be a real date and time.
+// timestamp written as yyyy-mm-dd-hh-nn-ss, which must be a real date and time. Names match as
+// whole texts: a "$" would also match before a final line feed, and a visit would get a second key.
 bool IsVisitId(const QString& AValue)
 {
-    static const QRegularExpression Pattern(
-        QStringLiteral("^[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\."
-                       "([0-9]{4}-[0-9]{2}-[0-9]{2})-([0-9]{2}-[0-9]{2}-[0-9]{2})$"));
+    static const QRegularExpression Pattern(QRegularExpression::anchoredPattern(
+        QStringLiteral("[0-9A-F]{8}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{4}-[0-9A-F]{12}\\."
+                       "([0-9]{4}-[0-9]{2}-[0-9]{2})-([0-9]{2}-[0-9]{2}-[0-9]{2})")));
     const QRegularExpressionMatch Match = Pattern.match(AValue);
     return Match.hasMatch() &&
            QDate::fromString(Match.captured(1), QStringLiteral("yyyy-MM-dd")).isValid() &&
@@ -56,20 +57,22 @@ bool IsVisitId(const QString& AValue)
 
 bool IsDataName(const QString& AValue)
 {
-    static const QRegularExpression Pattern(
-        QStringLiteral("^BeratungAnonym\\.[0-9A-Fa-f]{8}\\.json$"));
+    static const QRegularExpression Pattern(QRegularExpression::anchoredPattern(
+        QStringLiteral("BeratungAnonym\\.[0-9A-Fa-f]{8}\\.json")));
     return Pattern.match(AValue).hasMatch();
 }
 
 // The parsed document when it is a visit document (an object with an "Erfassung" object whose
-// farm data, if present, are an object); nothing with a reason otherwise.
+// farm data, if present, are an object); nothing with a reason otherwise. A repeated member name
+// refuses the document: readers differ in which of the values they take, so the one checked here
+// might not be the one another reader finds in the stored text.
 std::optional<TKWJson> ParseVisitDocument(const QString& AContent, QString& AReason)
 {
     TKWJson Document;
     try {
-        Document = TKWJson::parse(AContent.toStdString());
-    } catch (const TKWJson::parse_error& Error) {
-        AReason = QStringLiteral("field \"datacontent\" is not JSON: %1").arg(Error.what());
+        Document = KWParseJson(AContent, TKWJsonDuplicates::jdRefuse);
+    } catch (const EKWJsonError& Error) {
+        AReason = QStringLiteral("field \"datacontent\": %1").arg(Error.Message());
         return std::nullopt;
     }
     const auto Erfassung = Document.is_object() ? Document.find("Erfassung") : Document.end();
