@@ -1,10 +1,12 @@
 // Saving a large visit (document, "BeratungVoll.json" and database row), compared with writing
-// the same text straight into SQLite and a file, and importing many visit folders at start-up.
+// the same changed bytes durably into SQLite and a file, and importing many visit folders at
+// start-up, compared with reading, parsing and inserting the same files.
 #include "BenchVisit.h"
 #include "KWDBUtil.h"
 #include "KWDataManagement.h"
 #include "KWDataStore.h"
 #include "KWJson.h"
+#include "KWMemTable.h"
 #include "KWJsonReader.h"
 
 #include <benchmark/benchmark.h>
@@ -17,7 +19,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cstdio>
 #include <cstdlib>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,36 +39,66 @@ std::unique_ptr<TKWDataManagement> OpenLargeVisit(const QString& ADatabase, int 
     return Management;
 }
 
+// With a second argument of 1, one recording changes before every save, as on a page change
+// after an entry, and the indicators are recomputed; with 0 nothing changed since the last save.
+void ChangeOneRecording(TKWDataManagement& AManagement, int AIteration)
+{
+    TKWMemTable& Table = AManagement.DataStore().GetDataErfassung(QStringLiteral("AufenthaltsortKuehe"));
+    Table.Edit();
+    Table.FieldByName(QStringLiteral("LiegenBox")).SetAsInteger(AIteration % 100);
+    Table.Post();
+}
+
 void BM_SaveBetriebsbesuch(benchmark::State& AState)
 {
     const QString Database = Scratch->filePath(QStringLiteral("save.s3db"));
     QFile::remove(Database);
     auto Management = OpenLargeVisit(Database, static_cast<int>(AState.range(0)));
-    for (auto _ : AState)
+    const bool Change = AState.range(1) != 0;
+    int Iteration = 0;
+    for (auto _ : AState) {
+        if (Change)
+            ChangeOneRecording(*Management, ++Iteration);
         Management->SaveBetriebsbesuch();
+    }
 }
 
-// The floor under a save: the same document text, one SQLite update and one file write.
-void BM_PlainSqliteAndFile(benchmark::State& AState)
+// The floor under a save after a change: the documents that save writes, written durably as
+// one SQLite update of the visit's row and one file replaced through a synced temporary file.
+void BM_SaveFloor(benchmark::State& AState)
 {
-    const QString Database = Scratch->filePath(QStringLiteral("plain.s3db"));
+    const QString Database = Scratch->filePath(QStringLiteral("floor-save.s3db"));
     QFile::remove(Database);
     auto Management = OpenLargeVisit(Database, static_cast<int>(AState.range(0)));
-    const std::string Text = Management->DataStore().GetDataAsJson().dump();
+    const QByteArray UUID = Management->ActiveUUID().toUtf8();
+    const QByteArray Timestamp = Management->ActiveTimestamp().toUtf8();
+    std::vector<std::string> Texts;
+    for (int Iteration = 1; Iteration <= 100; ++Iteration) {
+        ChangeOneRecording(*Management, Iteration);
+        Texts.push_back(Management->DataStore().GetDataAsJsonText());
+    }
     Management.reset();
 
     sqlite3* Db = nullptr;
     sqlite3_open(Database.toUtf8().constData(), &Db);
     sqlite3_stmt* Update = nullptr;
-    sqlite3_prepare_v2(Db, "update betriebsbesuch set Betriebsbesuch_JSON = ?1", -1, &Update, nullptr);
-    const QByteArray FilePath = Scratch->filePath(QStringLiteral("plain.json")).toUtf8();
+    sqlite3_prepare_v2(Db, "update betriebsbesuch set Betriebsbesuch_JSON = ?1 where UUID = ?2 and Timestamp = ?3",
+                       -1, &Update, nullptr);
+    const std::string FilePath = Scratch->filePath(QStringLiteral("floor.json")).toStdString();
+    const std::string TempPath = FilePath + ".tmp";
+    int Iteration = 0;
     for (auto _ : AState) {
+        const std::string& Text = Texts[static_cast<std::size_t>(++Iteration % 100)];
         sqlite3_bind_text(Update, 1, Text.data(), static_cast<int>(Text.size()), SQLITE_STATIC);
+        sqlite3_bind_text(Update, 2, UUID.constData(), static_cast<int>(UUID.size()), SQLITE_STATIC);
+        sqlite3_bind_text(Update, 3, Timestamp.constData(), static_cast<int>(Timestamp.size()), SQLITE_STATIC);
         sqlite3_step(Update);
         sqlite3_reset(Update);
-        std::FILE* File = std::fopen(FilePath.constData(), "wb");
-        std::fwrite(Text.data(), 1, Text.size(), File);
-        std::fclose(File);
+        const int File = ::open(TempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        benchmark::DoNotOptimize(::write(File, Text.data(), Text.size()));
+        ::fsync(File);
+        ::close(File);
+        std::rename(TempPath.c_str(), FilePath.c_str());
     }
     sqlite3_finalize(Update);
     sqlite3_close(Db);
@@ -154,8 +190,8 @@ void BM_ImportFloor(benchmark::State& AState)
 
 } // namespace
 
-BENCHMARK(BM_SaveBetriebsbesuch)->Arg(500)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_PlainSqliteAndFile)->Arg(500)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveBetriebsbesuch)->Args({500, 0})->Args({500, 1})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveFloor)->Arg(500)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ImportBetriebsbesuche)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ImportFloor)->Arg(1000)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -106,9 +106,26 @@ QString KWGetDownloadPath()
 
 void KWSaveTextFile(const QString& APath, const QString& AText)
 {
+    KWSaveTextFile(APath, AText.toUtf8());
+}
+
+void KWSaveTextFile(const QString& APath, const QByteArray& AUtf8)
+{
     QSaveFile File(APath);
-    if (!File.open(QIODevice::WriteOnly) || File.write(AText.toUtf8()) < 0 || !File.commit())
+    if (!File.open(QIODevice::WriteOnly) || File.write(AUtf8) < 0 || !File.commit())
         throw EKWException(QStringLiteral("%1: %2").arg(APath, File.errorString()));
+}
+
+qsizetype KWUtf16Length(QByteArrayView AUtf8)
+{
+    qsizetype Length = 0;
+    // Every character starts with a byte that does not continue one; one beyond the basic
+    // plane (a four-byte lead) takes two UTF-16 units.
+    for (const char Byte : AUtf8) {
+        const auto Unit = static_cast<unsigned char>(Byte);
+        Length += ((Unit & 0xC0) != 0x80) + (Unit >= 0xF0);
+    }
+    return Length;
 }
 
 QString KWResourcePath(const QString& AName)

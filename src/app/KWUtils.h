@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -47,6 +49,9 @@ QString KWGetDownloadPath();
 // Writes the text as UTF-8 without byte-order mark, replacing the file only once the whole text
 // is on disk (a crash never leaves half a file). Raises when the file cannot be written.
 void KWSaveTextFile(const QString& APath, const QString& AText);
+void KWSaveTextFile(const QString& APath, const QByteArray& AUtf8);
+// The length in UTF-16 code units (the program's characters) of a UTF-8 text.
+qsizetype KWUtf16Length(QByteArrayView AUtf8);
 
 // Reads a UTF-8 text file; a leading byte-order mark is dropped. Raises when it cannot be read.
 QString KWReadTextFile(const QString& APath);

@@ -2,6 +2,7 @@
 
 #include "KWDBResultSet.h"
 #include "KWException.h"
+#include "KWSqliteStatement.h"
 
 #include <QDateTime>
 #include <QSqlError>
@@ -71,13 +72,15 @@ TKWDBUtil::TKWDBUtil(const QString& ADatabasePath)
     FBetriebsbesuchSelectNeueBeratungQuery =
         Prepare(QStringLiteral("select * from Betriebsbesuch where UUID = :UUID order by Timestamp desc"));
     FBetriebInsertQuery = Prepare(QStringLiteral("insert into betrieb values (:UUID, :Name)"));
-    FBetriebsbesuchInsertQuery = Prepare(QStringLiteral(
+    FBetriebsbesuchInsert = std::make_unique<TKWSqliteStatement>(
+        FDConnection,
         "insert into betriebsbesuch values (:UUID, :Timestamp, :Datum, :Stall, :Erfassungsgruppe, "
-        ":Betriebsbesuch_JSON, :TimestampVorherigerBesuch)"));
+        ":Betriebsbesuch_JSON, :TimestampVorherigerBesuch)");
     FBetriebUpdateQuery = Prepare(QStringLiteral("update betrieb set name = :Name where UUID = :UUID"));
-    FBetriebsbesuchUpdateQuery = Prepare(QStringLiteral(
+    FBetriebsbesuchUpdate = std::make_unique<TKWSqliteStatement>(
+        FDConnection,
         "update betriebsbesuch set Datum = :Datum, Stall = :Stall, Erfassungsgruppe = :Erfassungsgruppe, "
-        "Betriebsbesuch_JSON = :Betriebsbesuch_JSON where UUID = :UUID and Timestamp = :Timestamp"));
+        "Betriebsbesuch_JSON = :Betriebsbesuch_JSON where UUID = :UUID and Timestamp = :Timestamp");
     FErfassungsgruppeUpdateQuery = Prepare(QStringLiteral(
         "update betriebsbesuch set Erfassungsgruppe = :Erfassungsgruppe where UUID = :UUID and "
         "Timestamp = :Timestamp"));
@@ -108,11 +111,13 @@ TKWDBUtil::~TKWDBUtil()
     FBetriebSource.reset();
     FBetriebsbesuchSource.reset();
     for (QSqlQuery* Query :
-         {&FBetriebsbesuchSelectNeueBeratungQuery, &FBetriebInsertQuery, &FBetriebsbesuchInsertQuery,
-          &FBetriebUpdateQuery, &FBetriebsbesuchUpdateQuery, &FErfassungsgruppeUpdateQuery,
+         {&FBetriebsbesuchSelectNeueBeratungQuery, &FBetriebInsertQuery,
+          &FBetriebUpdateQuery, &FErfassungsgruppeUpdateQuery,
           &FBetriebDeleteQuery, &FBetriebsbesuchDeleteQuery, &FBetriebsbesuchCountQuery,
           &FBetriebsbesuchTsCountQuery, &FBetriebsbesuchUpdateTimestampVorherigerBesuchQuery})
         *Query = QSqlQuery();
+    FBetriebsbesuchInsert.reset();
+    FBetriebsbesuchUpdate.reset();
     FDConnection.close();
     FDConnection = QSqlDatabase();
     QSqlDatabase::removeDatabase(FConnectionName);
@@ -179,35 +184,23 @@ void TKWDBUtil::SaveBetrieb(const QString& AUUID, const QString& AName)
 void TKWDBUtil::SaveBetriebsbesuchNeu(const QString& AUUID, const QString& ATimestamp,
                                       const QDate& ADatum, const QString& AStall,
                                       const QString& AErfassungsgruppe,
-                                      const QString& ABetriebsbesuch_JSON,
+                                      const QByteArray& ABetriebsbesuch_JSON,
                                       const QString& ATimestampVorherigerBesuch)
 {
-    QSqlQuery& Query = FBetriebsbesuchInsertQuery;
-    Query.bindValue(QStringLiteral(":UUID"), AUUID);
-    Query.bindValue(QStringLiteral(":Timestamp"), ATimestamp);
-    Query.bindValue(QStringLiteral(":Datum"), DatumText(ADatum));
-    Query.bindValue(QStringLiteral(":Stall"), Text(AStall));
-    Query.bindValue(QStringLiteral(":Erfassungsgruppe"), Text(AErfassungsgruppe));
-    Query.bindValue(QStringLiteral(":Betriebsbesuch_JSON"), Text(ABetriebsbesuch_JSON));
-    Query.bindValue(QStringLiteral(":TimestampVorherigerBesuch"),
-                    ATimestampVorherigerBesuch.isEmpty() ? QVariant(QMetaType::fromType<QString>())
-                                                         : QVariant(ATimestampVorherigerBesuch));
-    Exec(Query);
+    FBetriebsbesuchInsert->Run({AUUID.toUtf8(), ATimestamp.toUtf8(), DatumText(ADatum).toUtf8(), AStall.toUtf8(),
+                                AErfassungsgruppe.toUtf8(), ABetriebsbesuch_JSON,
+                                ATimestampVorherigerBesuch.isEmpty()
+                                    ? std::nullopt
+                                    : std::optional(ATimestampVorherigerBesuch.toUtf8())});
 }
 
 void TKWDBUtil::SaveBetriebsbesuch(const QString& AUUID, const QString& ATimestamp,
                                    const QDate& ADatum, const QString& AStall,
                                    const QString& AErfassungsgruppe,
-                                   const QString& ABetriebsbesuch_JSON)
+                                   const QByteArray& ABetriebsbesuch_JSON)
 {
-    QSqlQuery& Query = FBetriebsbesuchUpdateQuery;
-    Query.bindValue(QStringLiteral(":Datum"), DatumText(ADatum));
-    Query.bindValue(QStringLiteral(":Stall"), Text(AStall));
-    Query.bindValue(QStringLiteral(":Erfassungsgruppe"), Text(AErfassungsgruppe));
-    Query.bindValue(QStringLiteral(":Betriebsbesuch_JSON"), Text(ABetriebsbesuch_JSON));
-    Query.bindValue(QStringLiteral(":UUID"), AUUID);
-    Query.bindValue(QStringLiteral(":Timestamp"), ATimestamp);
-    Exec(Query);
+    FBetriebsbesuchUpdate->Run({DatumText(ADatum).toUtf8(), AStall.toUtf8(), AErfassungsgruppe.toUtf8(),
+                                ABetriebsbesuch_JSON, AUUID.toUtf8(), ATimestamp.toUtf8()});
 }
 
 void TKWDBUtil::SetErfassungsgruppe(const QString& AUUID, const QString& ATimestamp,

@@ -11,6 +11,7 @@
 #include <memory>
 
 class TKWDBResultSet;
+class TKWSqliteStatement;
 
 // The local database of farms and visits. It keeps two live result sets, the farm list and the
 // visit list of the current farm, which the browser moves through; each visit is stored as its
@@ -37,13 +38,14 @@ public:
 
     void SaveBetriebNeu(const QString& AUUID, const QString& AName);
     void SaveBetrieb(const QString& AUUID, const QString& AName);
+    // The visit document is UTF-8 text.
     void SaveBetriebsbesuchNeu(const QString& AUUID, const QString& ATimestamp, const QDate& ADatum,
                                const QString& AStall, const QString& AErfassungsgruppe,
-                               const QString& ABetriebsbesuch_JSON,
+                               const QByteArray& ABetriebsbesuch_JSON,
                                const QString& ATimestampVorherigerBesuch);
     void SaveBetriebsbesuch(const QString& AUUID, const QString& ATimestamp, const QDate& ADatum,
                             const QString& AStall, const QString& AErfassungsgruppe,
-                            const QString& ABetriebsbesuch_JSON);
+                            const QByteArray& ABetriebsbesuch_JSON);
     void SetErfassungsgruppe(const QString& AUUID, const QString& ATimestamp,
                              const QString& AErfassungsgruppe);
     // Unlinks follow-ups, deletes the visit and, with its last visit, the farm (one transaction).
@@ -88,12 +90,12 @@ private:
     QString FDatabasePath;
     QString FConnectionName;
     QSqlDatabase FDConnection;
+    std::unique_ptr<TKWSqliteStatement> FBetriebsbesuchInsert;
+    std::unique_ptr<TKWSqliteStatement> FBetriebsbesuchUpdate;
     int FTransactionDepth = 0;
     QSqlQuery FBetriebsbesuchSelectNeueBeratungQuery;
     QSqlQuery FBetriebInsertQuery;
-    QSqlQuery FBetriebsbesuchInsertQuery;
     QSqlQuery FBetriebUpdateQuery;
-    QSqlQuery FBetriebsbesuchUpdateQuery;
     QSqlQuery FErfassungsgruppeUpdateQuery;
     QSqlQuery FBetriebDeleteQuery;
     QSqlQuery FBetriebsbesuchDeleteQuery;

@@ -110,7 +110,7 @@ void TKWDataManagement::SeedExampleVisit()
     FDataStore->SetKennung(KennungAsJsonString(ExampleUUID, ExampleTimestamp, QString()));
     TKWMemTable& Farm = FDataStore->GetDataErfassung(Betriebsdaten);
     const QString Owner = Farm.FieldByName(QStringLiteral("Betriebsinhaber")).AsString();
-    const QString Text = QString::fromStdString(FDataStore->GetDataAsJson().dump());
+    const QByteArray Text = QByteArray::fromStdString(FDataStore->GetDataAsJsonText());
     FDBUtil->RunInTransaction([&] {
         FDBUtil->SaveBetriebNeu(ExampleUUID, Owner);
         FDBUtil->SaveBetriebsbesuchNeu(ExampleUUID, ExampleTimestamp,
@@ -235,7 +235,7 @@ QString TKWDataManagement::SaveBetriebsbesuch()
     const QString Name = Farm.FieldByName(QStringLiteral("Betriebsinhaber")).AsString();
     const QDate Datum = Farm.FieldByName(QStringLiteral("DatumErfassung")).AsDate();
     const QString Stall = Farm.FieldByName(QStringLiteral("Stallname")).AsString();
-    const QString Text = QString::fromStdString(FDataStore->GetDataAsJson().dump());
+    const QByteArray Text = QByteArray::fromStdString(FDataStore->GetDataAsJsonText());
 
     const QDir Folder = VisitFolder();
     QDir().mkpath(Folder.path());
@@ -250,7 +250,7 @@ QString TKWDataManagement::SaveBetriebsbesuch()
 }
 
 void TKWDataManagement::SaveRows(const QString& AName, const QDate& ADatum, const QString& AStall,
-                                 const QString& AText)
+                                 const QByteArray& AText)
 {
     const char* Step = FDataState == dsBetriebNeu ? "2a" : FDataState == dsBeratungNeu ? "2b" : "2c";
     FDBUtil->RunInTransaction([&] {
@@ -266,7 +266,7 @@ void TKWDataManagement::SaveRows(const QString& AName, const QDate& ADatum, cons
     });
     KWLog(QStringLiteral("  TKWDataManagement.SaveBetriebsbesuch %1 Len=%2")
               .arg(QLatin1String(Step))
-              .arg(AText.size()));
+              .arg(KWUtf16Length(AText)));
 }
 
 QString TKWDataManagement::DeleteBetriebsbesuch(TKWAction AAction)
@@ -296,7 +296,7 @@ QString TKWDataManagement::TransferBetriebsbesuch(TKWAction AAction)
     Activate(AAction);
     OpenDocument(FDBUtil->GetBetriebsbesuch(aBeratungTransfer), aBeratungBearbeiten);
     FDataStore->ClearPersonalInformation();
-    const QString Text = QString::fromStdString(FDataStore->GetDataAsJson().dump());
+    const QString Text = QString::fromStdString(FDataStore->GetDataAsJsonText());
     const QString FileName = QStringLiteral("BeratungAnonym.") + FActiveShort + QStringLiteral(".json");
 
     QString Result;
@@ -438,7 +438,7 @@ void TKWDataManagement::ImportFolder(const QString& APath, TKWDataStoreErfassung
         FDBUtil->SaveBetriebsbesuchNeu(
             UUID, Timestamp, Farm.FieldByName(QStringLiteral("DatumErfassung")).AsDate(),
             Farm.FieldByName(QStringLiteral("Stallname")).AsString(),
-            Farm.FieldByName(QStringLiteral("BeschreibungErfassungsgruppe")).AsString(), Text, QString());
+            Farm.FieldByName(QStringLiteral("BeschreibungErfassungsgruppe")).AsString(), Text.toUtf8(), QString());
     });
     KWLog(QStringLiteral("                Import OK"));
 }

@@ -85,7 +85,7 @@ private:
     void OpenDocument(const QString& AText, TKWAction AAction);
     QDir VisitFolder() const;
     void SaveRows(const QString& AName, const QDate& ADatum, const QString& AStall,
-                  const QString& AText);
+                  const QByteArray& AText);
     qsizetype ImportBatch(const QStringList& AFolders, qsizetype AFrom, TKWDataStoreErfassung& AVisit);
     void ImportFolder(const QString& APath, TKWDataStoreErfassung& AVisit);
 

@@ -1,6 +1,7 @@
 #include "KWDataSetJSONConverter.h"
 
 #include "KWJsonReader.h"
+#include "KWJsonWriter.h"
 #include "KWMemTable.h"
 
 #include <algorithm>
@@ -13,51 +14,71 @@ const QString DateFormat = QStringLiteral("yyyy-MM-dd");
 const QString TimeFormat = QStringLiteral("hh:mm:ss");
 
 // Floats are written with at most 15 significant digits; whole values without a fraction.
-TKWJson FloatToJson(double AValue)
+void WriteFloat(TKWJsonWriter& AWriter, double AValue)
 {
-    if (!std::isfinite(AValue))
-        return 0; // JSON has no form for these; an empty float is written as 0 as well
+    if (!std::isfinite(AValue)) {
+        AWriter.Integer(0); // JSON has no form for these; an empty float is written as 0 as well
+        return;
+    }
     char Text[32];
     std::snprintf(Text, sizeof Text, "%.15g", AValue);
     const double Rounded = std::strtod(Text, nullptr);
     if (Rounded == std::trunc(Rounded) && std::fabs(Rounded) < 1e15)
-        return static_cast<long long>(Rounded);
-    return Rounded;
+        AWriter.Integer(static_cast<long long>(Rounded));
+    else
+        AWriter.Float(Rounded);
 }
 
-TKWJson FieldToJson(const TKWField& AField)
+void WriteField(TKWJsonWriter& AWriter, const TKWField& AField)
 {
     const QVariant Value = AField.Value();
     const bool Empty = !Value.isValid();
     switch (AField.DataType()) {
     case TKWFieldType::ftString:
-        return KWEscapeJSONText(Value.toString()).toStdString();
+        AWriter.String(KWEscapeJSONText(Value.toString()));
+        return;
     case TKWFieldType::ftInteger:
-        return Value.toInt();
+        AWriter.Integer(Value.toInt());
+        return;
     case TKWFieldType::ftFloat:
-        return FloatToJson(Value.toDouble());
+        WriteFloat(AWriter, Value.toDouble());
+        return;
     case TKWFieldType::ftBoolean:
-        return Value.toBool();
+        AWriter.Boolean(Value.toBool());
+        return;
     case TKWFieldType::ftDate:
-        return Empty ? TKWJson() : TKWJson(Value.toDate().toString(DateFormat).toStdString());
     case TKWFieldType::ftTime:
-        return Empty ? TKWJson() : TKWJson(Value.toTime().toString(TimeFormat).toStdString());
     case TKWFieldType::ftDateTime:
-        return Empty ? TKWJson()
-                     : TKWJson(Value.toDateTime().toString(DateFormat + u' ' + TimeFormat).toStdString());
+        if (Empty)
+            AWriter.Null();
+        else
+            AWriter.String(AField.DataType() == TKWFieldType::ftDate ? Value.toDate().toString(DateFormat)
+                           : AField.DataType() == TKWFieldType::ftTime
+                               ? Value.toTime().toString(TimeFormat)
+                               : Value.toDateTime().toString(DateFormat + u' ' + TimeFormat));
+        return;
     }
     throw EDataSetJSONConverterException(
         QStringLiteral("Cannot find type for field \"%1\"").arg(AField.FieldName()));
 }
 
-TKWJson RecordToJson(const TKWMemTable& ATable)
+// The member names of a table's records, converted once for all its records.
+std::vector<std::string> MemberNames(const TKWMemTable& ATable)
 {
-    TKWJson Object = TKWJson::object();
+    std::vector<std::string> Names;
+    for (int I = 0; I < ATable.FieldCount(); ++I)
+        Names.push_back(ATable.Fields(I).FieldName().toStdString());
+    return Names;
+}
+
+void WriteRecord(TKWJsonWriter& AWriter, const TKWMemTable& ATable, const std::vector<std::string>& ANames)
+{
+    AWriter.BeginObject();
     for (int I = 0; I < ATable.FieldCount(); ++I) {
-        const TKWField& Field = ATable.Fields(I);
-        Object[Field.FieldName().toStdString()] = FieldToJson(Field);
+        AWriter.Key(ANames[static_cast<std::size_t>(I)]);
+        WriteField(AWriter, ATable.Fields(I));
     }
-    return Object;
+    AWriter.EndObject();
 }
 
 // A part of a date or time is exactly ALength ASCII digits. Signs and blanks are refused: the
@@ -143,6 +164,12 @@ void SetFieldFromJson(TKWField& AField, const TKWJson& AValue)
 
 QString KWEscapeJSONText(const QString& AText)
 {
+    const auto NeedsEscape = [](QChar C) {
+        return C == u'\\' || C.unicode() == 7 || C.unicode() == 12 || C.unicode() == 10 ||
+               C.unicode() == 13 || C.unicode() == 9;
+    };
+    if (std::none_of(AText.begin(), AText.end(), NeedsEscape))
+        return AText;
     QString Result;
     Result.reserve(AText.size());
     for (const QChar Char : AText) {
@@ -203,28 +230,52 @@ TKWMemTable& TDataSetConverter::CheckedSource() const
     return *FSrcDataSet;
 }
 
-std::optional<TKWJson> TDataSetConverter::AsJSONObject() const
+bool TDataSetConverter::HasData() const
 {
     TKWMemTable& Table = CheckedSource();
-    if (Table.IsEmpty() && Table.State() != TKWTableState::tsInsert)
+    return !Table.IsEmpty() || Table.State() == TKWTableState::tsInsert;
+}
+
+std::optional<TKWJson> TDataSetConverter::AsJSONObject() const
+{
+    TKWJsonWriter Writer;
+    if (!WriteJSONObject(Writer))
         return std::nullopt;
-    return RecordToJson(Table);
+    return KWParseJson(Writer.Text());
 }
 
 std::optional<TKWJson> TDataSetConverter::AsJSONArray() const
 {
-    TKWMemTable& Table = CheckedSource();
-    if (Table.IsEmpty() && Table.State() != TKWTableState::tsInsert)
+    TKWJsonWriter Writer;
+    if (!WriteJSONArray(Writer))
         return std::nullopt;
+    return KWParseJson(Writer.Text());
+}
+
+bool TDataSetConverter::WriteJSONObject(TKWJsonWriter& AWriter) const
+{
+    if (!HasData())
+        return false;
+    WriteRecord(AWriter, *FSrcDataSet, MemberNames(*FSrcDataSet));
+    return true;
+}
+
+bool TDataSetConverter::WriteJSONArray(TKWJsonWriter& AWriter) const
+{
+    if (!HasData())
+        return false;
+    TKWMemTable& Table = *FSrcDataSet;
     // A pending insert is posted by the first move and then becomes the last record.
     const int Position = Table.State() == TKWTableState::tsInsert ? Table.RecordCount() + 1
                                                                    : Table.RecNo();
-    TKWJson Array = TKWJson::array();
+    const std::vector<std::string> Names = MemberNames(Table);
+    AWriter.BeginArray();
     Table.First();
     for (; !Table.Eof(); Table.Next())
-        Array.push_back(RecordToJson(Table));
+        WriteRecord(AWriter, Table, Names);
+    AWriter.EndArray();
     Table.SetRecNo(Position);
-    return Array;
+    return true;
 }
 
 // --- TJSONConverter ---------------------------------------------------------------------------

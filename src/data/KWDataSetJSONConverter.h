@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 
+class TKWJsonWriter;
 class TKWMemTable;
 
 class EDataSetJSONConverterException : public EKWException
@@ -27,6 +28,11 @@ public:
     std::optional<TKWJson> AsJSONObject() const;
     // Walks the table with its cursor and returns to the record it started on.
     std::optional<TKWJson> AsJSONArray() const;
+    // Whether the table has a record to convert (a pending insert counts).
+    bool HasData() const;
+    // The same two forms written as text; an empty table writes nothing and gives false.
+    bool WriteJSONObject(TKWJsonWriter& AWriter) const;
+    bool WriteJSONArray(TKWJsonWriter& AWriter) const;
 
 private:
     TKWMemTable& CheckedSource() const;

@@ -4,6 +4,7 @@
 #include "KWDataStoreErfassung.h"
 #include "KWException.h"
 #include "KWJsonReader.h"
+#include "KWJsonWriter.h"
 #include "KWMemTable.h"
 
 TKWDataStore::TKWDataStore()
@@ -67,11 +68,21 @@ QStringList& TKWDataStore::GetMassnahmen() const
 
 TKWJson TKWDataStore::GetDataAsJson() const
 {
-    TKWJson Result = TKWJson::object();
-    Result["Erfassung"] = FDataStoreErfassung->GetDataAsJson();
-    Result["Auswertung"] = FDataStoreAuswertung->GetDataAsJson();
-    Result["Kennung"] = FDataStoreKennung ? *FDataStoreKennung : TKWJson::object();
-    return Result;
+    return KWParseJson(GetDataAsJsonText());
+}
+
+std::string TKWDataStore::GetDataAsJsonText() const
+{
+    TKWJsonWriter Writer;
+    Writer.BeginObject();
+    Writer.Key("Erfassung");
+    FDataStoreErfassung->WriteJson(Writer);
+    Writer.Key("Auswertung");
+    FDataStoreAuswertung->WriteJson(Writer);
+    Writer.Key("Kennung");
+    Writer.Value(FDataStoreKennung ? *FDataStoreKennung : TKWJson::object());
+    Writer.EndObject();
+    return Writer.TakeText();
 }
 
 void TKWDataStore::LoadFromJsonString(const QString& Beratung, TKWAction AAction)

@@ -45,6 +45,8 @@ public:
 
     // The visit document {"Erfassung", "Auswertung", "Kennung"}; the identification is a copy.
     TKWJson GetDataAsJson() const;
+    // The same document as compact UTF-8 text, written without building the tree.
+    std::string GetDataAsJsonText() const;
     // Adds the stored visit's recordings and evaluation (the caller empties first). A text that
     // is not a JSON object raises; "Kennung" is never read.
     void LoadFromJsonString(const QString& Beratung, TKWAction AAction);

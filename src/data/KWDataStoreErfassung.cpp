@@ -2,6 +2,8 @@
 
 #include "KWDataSetJSONConverter.h"
 #include "KWException.h"
+#include "KWJsonReader.h"
+#include "KWJsonWriter.h"
 #include "KWMemTable.h"
 
 #include <QSet>
@@ -268,15 +270,33 @@ TKWMemTable& TKWDataStoreErfassung::GetData(const QString& AID) const
 
 TKWJson TKWDataStoreErfassung::GetDataAsJson() const
 {
-    TKWJson Result = TKWJson::object();
+    TKWJsonWriter Writer;
+    WriteJson(Writer);
+    return KWParseJson(Writer.Text());
+}
+
+void TKWDataStoreErfassung::WriteJson(TKWJsonWriter& AWriter) const
+{
+    AWriter.BeginObject();
     for (const QString& ID : AreaNames()) {
         TDataSetConverter Converter(GetData(ID));
-        const std::optional<TKWJson> Value =
-            IsMultiRecordArea(ID) ? Converter.AsJSONArray() : Converter.AsJSONObject();
-        if (Value)
-            Result[ID.toStdString()] = *Value;
+        if (!Converter.HasData())
+            continue;
+        AWriter.Key(ID.toStdString());
+        if (IsMultiRecordArea(ID))
+            Converter.WriteJSONArray(AWriter);
+        else
+            Converter.WriteJSONObject(AWriter);
     }
-    return Result;
+    AWriter.EndObject();
+}
+
+quint64 TKWDataStoreErfassung::ChangeCount() const
+{
+    quint64 Sum = 0;
+    for (const auto& [ID, Table] : FData)
+        Sum += Table->ChangeCount();
+    return Sum;
 }
 
 void TKWDataStoreErfassung::LoadFromJson(TKWJson& AJSONObject, TKWAction AAction)

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 
+class TKWJsonWriter;
 class TKWMemTable;
 
 // Everything recorded during one visit: fifteen area tables reached by area name.
@@ -33,6 +34,9 @@ public:
     TKWMemTable& GetData(const QString& AID) const;
     // The object "Erfassung"; empty areas are left out.
     TKWJson GetDataAsJson() const;
+    void WriteJson(TKWJsonWriter& AWriter) const;
+    // Grows whenever anything recorded changes.
+    quint64 ChangeCount() const;
     // Appends the records found in the object "Erfassung". A follow-up or new visit first
     // prunes AJSONObject (the caller's object) to what it keeps. An area that cannot be read is
     // logged as "TempID=" + area name and left as it was before the call.

@@ -200,7 +200,14 @@ QString TKWField::AsString() const
 
 int TKWField::AsInteger() const
 {
-    return ConvertValue(Value(), TKWFieldType::ftInteger, FDef.Name).toInt();
+    // Counts and scores are read in every calculation pass: a stored whole number or an empty
+    // field needs no conversion.
+    const QVariant& Stored = FTable.ValueAt(FIndex);
+    if (Stored.typeId() == QMetaType::Int)
+        return Stored.toInt();
+    if (!Stored.isValid())
+        return 0;
+    return ConvertValue(Stored, TKWFieldType::ftInteger, FDef.Name).toInt();
 }
 
 double TKWField::AsFloat() const
@@ -361,6 +368,7 @@ void TKWMemTable::Post()
     FBuffer.clear();
     FState = TKWTableState::tsBrowse;
     FEof = FBof = false;
+    ++FChangeCount;
 }
 
 void TKWMemTable::Cancel()
@@ -382,6 +390,7 @@ void TKWMemTable::Delete()
     FBuffer.clear();
     FState = TKWTableState::tsBrowse;
     FRecords.erase(FRecords.begin() + FCurrent);
+    ++FChangeCount;
     MoveTo(std::min(FCurrent, RecordCount() - 1));
 }
 
@@ -425,6 +434,7 @@ void TKWMemTable::EmptyTable()
 {
     FBuffer.clear();
     FRecords.clear();
+    ++FChangeCount;
     FState = TKWTableState::tsBrowse;
     MoveTo(-1);
 }
@@ -446,6 +456,7 @@ const QVariant& TKWMemTable::ValueAt(int AIndex) const
 
 void TKWMemTable::SetValueAt(int AIndex, QVariant AValue)
 {
+    ++FChangeCount;
     if (FState == TKWTableState::tsBrowse)
         throw EKWException(QStringLiteral("Table not in edit or insert mode"));
     FBuffer[static_cast<size_t>(AIndex)] = std::move(AValue);

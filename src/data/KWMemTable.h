@@ -122,6 +122,10 @@ public:
     // Called before the current record changes (moves, append, delete).
     void SetBeforeScroll(std::function<void()> AHandler);
 
+    // Grows with every value written, record posted or removed: a reader that remembers it
+    // knows whether anything changed since.
+    quint64 ChangeCount() const { return FChangeCount; }
+
 private:
     friend class TKWField;
     using TRecord = std::vector<QVariant>;
@@ -141,4 +145,5 @@ private:
     bool FEof = true;
     bool FBof = true;
     std::function<void()> FBeforeScroll;
+    quint64 FChangeCount = 0;
 };

@@ -3,6 +3,7 @@
 #include "KWDataStoreErfassung.h"
 #include "KWException.h"
 #include "KWJsonReader.h"
+#include "KWJsonWriter.h"
 
 namespace {
 
@@ -588,6 +589,7 @@ void TKWDataStoreAuswertung::ClearData()
         Indikator->ClearData();
     FUrsachen.clear();
     FMassnahmen.clear();
+    FRefreshedAt.reset();
 }
 
 TKWIndikator& TKWDataStoreAuswertung::GetIndikator(const QString& ID) const
@@ -635,18 +637,42 @@ QString TKWDataStoreAuswertung::GetUrsachenIDs() const
 
 TKWJson TKWDataStoreAuswertung::GetDataAsJson()
 {
-    TKWJson Result = TKWJson::object();
+    TKWJsonWriter Writer;
+    WriteJson(Writer);
+    return KWParseJson(Writer.Text());
+}
+
+void TKWDataStoreAuswertung::WriteJson(TKWJsonWriter& AWriter)
+{
+    RefreshIfRecordingsChanged();
+    AWriter.BeginObject();
     for (const TPage& Page : Pages()) {
-        TKWJson PageJson = TKWJson::object();
-        for (TKWIndikator* Indikator : FIndikatorLists.at(QLatin1String(Page.Key))) {
-            Indikator->RefreshValue();
-            PageJson[Indikator->Definition().ID.toStdString()] = Indikator->GetDataAsJson();
+        AWriter.Key(Page.Key);
+        AWriter.BeginObject();
+        for (const TKWIndikator* Indikator : FIndikatorLists.at(QLatin1String(Page.Key))) {
+            AWriter.Key(Indikator->Definition().ID.toStdString());
+            Indikator->WriteJson(AWriter);
         }
-        Result[Page.Key] = PageJson;
+        AWriter.EndObject();
     }
-    Result["Ursachen"] = GetUrsachenAsJson();
-    Result["Massnahmen"] = GetMassnahmenAsJson();
-    return Result;
+    for (const auto& [Name, List] : {std::pair{"Ursachen", &FUrsachen}, std::pair{"Massnahmen", &FMassnahmen}}) {
+        AWriter.Key(Name);
+        AWriter.BeginArray();
+        for (const QString& Entry : *List)
+            AWriter.String(Entry);
+        AWriter.EndArray();
+    }
+    AWriter.EndObject();
+}
+
+void TKWDataStoreAuswertung::RefreshIfRecordingsChanged()
+{
+    const quint64 Now = FDataStoreErfassung.ChangeCount();
+    if (FRefreshedAt == Now)
+        return;
+    for (auto& [ID, Indikator] : FIndikatoren)
+        Indikator->RefreshValue();
+    FRefreshedAt = Now;
 }
 
 TKWJson TKWDataStoreAuswertung::GetUrsachenAsJson() const
@@ -669,6 +695,7 @@ TKWJson TKWDataStoreAuswertung::GetStringListAsJson(const QStringList& AList)
 
 void TKWDataStoreAuswertung::LoadFromJson(TKWJson& AuswertungJSON, TKWAction AAction)
 {
+    FRefreshedAt.reset(); // the stored values stand until the next write recomputes them
     if (AAction == aFolgeberatung)
         TKWJSONUtil::RemoveData(AuswertungJSON, Auswertung, FPossibleIDs, FFolgeberatungIDs);
     else if (AAction == aBeratungNeu)

@@ -14,6 +14,7 @@
 #include <vector>
 
 class TKWDataStoreErfassung;
+class TKWJsonWriter;
 
 using TKWIndikatorList = QList<TKWIndikator*>;
 
@@ -55,8 +56,10 @@ public:
     // The cause areas, each followed by ",".
     QString GetUrsachenIDs() const;
 
-    // The object "Auswertung"; every indicator is recomputed before it is written.
+    // The object "Auswertung"; every indicator is recomputed before it is written, unless
+    // nothing recorded has changed since the last time.
     TKWJson GetDataAsJson();
+    void WriteJson(TKWJsonWriter& AWriter);
     TKWJson GetUrsachenAsJson() const;
     TKWJson GetMassnahmenAsJson() const;
     static TKWJson GetStringListAsJson(const QStringList& AList);
@@ -73,6 +76,7 @@ public:
 private:
     void CreateDefinitions();
     void LoadIndikator(const QString& AID, const TKWJson& AValue);
+    void RefreshIfRecordingsChanged();
     void CreateIndikatoren();
 
     std::vector<std::unique_ptr<TKWIndikatorDefinition>> FIndikatorDefinitions;
@@ -84,4 +88,6 @@ private:
     TKWNameLists FPossibleIDs;
     TKWNameLists FFolgeberatungIDs;
     TKWNameLists FNeueBeratungIDs;
+    // The recordings' change count when every indicator was last recomputed.
+    std::optional<quint64> FRefreshedAt;
 };

@@ -1,6 +1,7 @@
 #include "KWIndikator.h"
 
 #include "KWJsonReader.h"
+#include "KWJsonWriter.h"
 
 #include "KWException.h"
 #include "KWNumberFormat.h"
@@ -295,14 +296,24 @@ void TKWIndikator::ClearData()
 
 TKWJson TKWIndikator::GetDataAsJson() const
 {
-    TKWJson Result = TKWJson::object();
+    TKWJsonWriter Writer;
+    WriteJson(Writer);
+    return KWParseJson(Writer.Text());
+}
+
+void TKWIndikator::WriteJson(TKWJsonWriter& AWriter) const
+{
+    AWriter.BeginObject();
+    AWriter.Key("Wert");
     if (FDefinition.ValueType == vtText)
-        Result["Wert"] = FValueCode.toStdString();
+        AWriter.String(FValueCode);
     else
-        Result["Wert"] = FValue;
-    Result["Bewertung"] = FRating.toStdString();
-    Result["Schwachstelle"] = FWeakness;
-    return Result;
+        AWriter.Float(FValue);
+    AWriter.Key("Bewertung");
+    AWriter.String(FRating);
+    AWriter.Key("Schwachstelle");
+    AWriter.Boolean(FWeakness);
+    AWriter.EndObject();
 }
 
 void TKWIndikator::LoadFromJson(const TKWJson& AJSONObject)

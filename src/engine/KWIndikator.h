@@ -21,6 +21,8 @@ enum TValueType
 
 // The fixed definition of one indicator: caption, page, value kind and the recording fields its
 // calculation reads.
+class TKWJsonWriter;
+
 struct TKWIndikatorDefinition
 {
     QString ID;
@@ -108,6 +110,7 @@ public:
     void ClearData();
     // {"Wert", "Bewertung", "Schwachstelle"}; "Wert" is text for text indicators.
     TKWJson GetDataAsJson() const;
+    void WriteJson(TKWJsonWriter& AWriter) const;
     // Reads the three members; a missing member or a "Wert" of the wrong kind raises. A text
     // indicator's value stays not-a-number until the next RefreshValue.
     void LoadFromJson(const TKWJson& AJSONObject);

@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
@@ -31,7 +33,7 @@ protected:
         if (FDB->GetBetriebCount(AUUID) == 0)
             FDB->SaveBetriebNeu(AUUID, "Hof " + AUUID.right(1));
         FDB->SaveBetriebsbesuchNeu(AUUID, ATimestamp, QDate(2024, 5, 2), AStall, AStatus,
-                                   QStringLiteral("{\"Erfassung\":{\"S\":\"%1\"}}").arg(ATimestamp),
+                                   QStringLiteral("{\"Erfassung\":{\"S\":\"%1\"}}").arg(ATimestamp).toUtf8(),
                                    APrevious);
     }
 
@@ -189,6 +191,30 @@ TEST_F(KWDBUtilTest, ANestedTransactionThatFailsUndoesOnlyItsOwnWork)
     }),
                  EKWException);
     EXPECT_EQ(FDB->GetBetriebCount(OtherFarm), 0) << "a nested part lands only with the whole";
+}
+
+// Documents are bound as UTF-8; they must still be stored as text, not as bytes.
+TEST_F(KWDBUtilTest, DocumentsAreStoredAsTextAndComeBackWhole)
+{
+    FDB->SaveBetriebNeu(Farm, "Hof");
+    const QString Document = QStringLiteral(R"({"Erfassung":{"Stall":"Süd 😀"}})");
+    FDB->SaveBetriebsbesuchNeu(Farm, "2024-05-01 08:00:00", QDate(), "Süd", "", Document.toUtf8(), "");
+    Select(Farm, "2024-05-01 08:00:00");
+    EXPECT_EQ(FDB->GetBetriebsbesuch(aBeratungBearbeiten), Document);
+    {
+        QSqlDatabase Check = QSqlDatabase::addDatabase("QSQLITE", "check");
+        Check.setDatabaseName(FFolder.filePath("kvd.s3db"));
+        ASSERT_TRUE(Check.open());
+        QSqlQuery Query(Check);
+        ASSERT_TRUE(Query.exec("select typeof(Betriebsbesuch_JSON), typeof(TimestampVorherigerBesuch), "
+                               "typeof(Datum), Stall from betriebsbesuch"));
+        ASSERT_TRUE(Query.next());
+        EXPECT_EQ(Query.value(0).toString(), "text");
+        EXPECT_EQ(Query.value(1).toString(), "null");
+        EXPECT_EQ(Query.value(2).toString(), "text") << "an empty date is empty text";
+        EXPECT_EQ(Query.value(3).toString(), "Süd");
+    }
+    QSqlDatabase::removeDatabase("check");
 }
 
 TEST(KWDBUtil, AnUnopenableFileIsAnError)

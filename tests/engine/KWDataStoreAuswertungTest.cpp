@@ -458,6 +458,30 @@ TEST_F(KWDataStoreAuswertungTest, LoadingAppendsAndIgnoresUnknownMembers)
     EXPECT_TRUE(FAuswertung.Massnahmen().isEmpty());
 }
 
+// Indicators are recomputed for a write only when a recording changed since the last time; a
+// stale value must never be written.
+TEST_F(KWDataStoreAuswertungTest, WritingRecomputesAfterEveryChangeOfTheRecordings)
+{
+    const auto LiegenBox = [&] { return FAuswertung.GetDataAsJson()["AufenthaltsortKuehe"]["LiegenBox"]["Wert"]; };
+    Set("AufenthaltsortKuehe", "LiegenBox", "1");
+    Set("AufenthaltsortKuehe", "Fressgitter", "1");
+    EXPECT_EQ(LiegenBox(), 50.0);
+    FAuswertung.GetIndikator("LiegenBox").SetRating("o");
+    EXPECT_EQ(LiegenBox(), 50.0);
+    Set("AufenthaltsortKuehe", "Fressgitter", "3");
+    EXPECT_EQ(LiegenBox(), 25.0);
+
+    TKWJson Stored = TKWJson::parse(R"({"AufenthaltsortKuehe":{"LiegenBox":{"Wert":99,"Bewertung":"o","Schwachstelle":false}}})");
+    FAuswertung.LoadFromJson(Stored, aBeratungBearbeiten);
+    EXPECT_EQ(LiegenBox(), 25.0) << "a loaded value gives way to the recordings at the next write";
+
+    TKWMemTable& Table = FErfassung.GetData("AufenthaltsortKuehe");
+    Table.Edit();
+    Table.FieldByName("LiegenBox").SetAsInteger(3);
+    EXPECT_EQ(LiegenBox(), 50.0) << "an edit not yet posted counts too";
+    Table.Post();
+}
+
 // One unreadable entry used to refuse the whole visit, losing every readable rating with it.
 TEST_F(KWDataStoreAuswertungTest, AnUnreadableEntryIsLoggedAndSkipped)
 {
