@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KWDataStoreAuswertung.h"
+
 #include <QString>
 
 #include <functional>
@@ -7,17 +9,28 @@
 class IKWPage;
 class QWidget;
 class TKWDataManagement;
+class TKWDataStore;
+class TKWMemTable;
 class TKWDialogService;
 class TKWPopup;
 class TKWTooltipLabel;
 
 // What the main window hands to the pages it creates; everything lives as long as the window.
+// The tables and lists it gives out are emptied between visits, never re-created, so pages may
+// keep references to them.
 struct TKWPageContext
 {
     TKWDataManagement& DataManagement;
     TKWDialogService& Dialogs;
     TKWPopup& Popup;
     TKWTooltipLabel& TooltipLabel;
+
+    // The one visit document of the run.
+    TKWDataStore& Visit() const;
+    // A recording area table by area name.
+    TKWMemTable& Area(const char* AName) const;
+    // The indicators of an evaluation key.
+    const TKWIndikatorList& Indikatoren(const QString& AKey) const;
 };
 
 // A page object: the widget the window shows and the page protocol it follows (one object).
@@ -38,7 +51,6 @@ using TKWPageFactory = std::function<TKWPageObject(const QString& APageId,
                                                    const TKWPageContext& AContext,
                                                    QWidget* AParent)>;
 
-// The program's pages: the farm and visit browser for "Betriebsauswahl", a temporary page for
-// every page that is not built yet.
+// The program's pages, made from the page objects table.
 TKWPageObject KWCreatePage(const QString& APageId, const TKWPageContext& AContext,
                            QWidget* AParent);

@@ -1,6 +1,7 @@
 #include "KWTemporaryPage.h"
 
 #include "KWGuiUtil.h"
+#include "KWPageSupport.h"
 #include "KWTranslateUtil.h"
 #include "KWUtilsGui.h"
 
@@ -35,6 +36,5 @@ void TKWTemporaryPage::Init()
 
 bool TKWTemporaryPage::Leave()
 {
-    KWMakeScreenshot(this, FPageId);
-    return true;
+    return KWFinishLeave(this, FPageId);
 }

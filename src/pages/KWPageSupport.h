@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QScopedValueRollback>
+#include <QString>
+
+class QWidget;
+
+// Set while a page or widget loads values into its controls, so their change events are not
+// written back. Scoped: however the loading ends, even by an exception, the flag is reset.
+using TKWRefreshGuard = QScopedValueRollback<bool>;
+
+// What every page does at the end of Leave: when its mandatory entries are complete, it saves
+// its screenshot into the visit folder. Returns AComplete.
+bool KWFinishLeave(QWidget* APage, const QString& APageId, bool AComplete = true);
