@@ -270,6 +270,11 @@ void TKWField::SetAsDateTime(const QDateTime& AValue)
     Store(AValue.isValid() ? QVariant(AValue) : QVariant());
 }
 
+void TKWField::SetValue(const QVariant& AValue)
+{
+    Store(AValue);
+}
+
 void TKWField::Clear()
 {
     Store(QVariant());
@@ -437,6 +442,21 @@ void TKWMemTable::EmptyTable()
     ++FChangeCount;
     FState = TKWTableState::tsBrowse;
     MoveTo(-1);
+}
+
+void TKWMemTable::WriteValue(const QString& AFieldName, const QVariant& AValue)
+{
+    TKWField& Field = FieldByName(AFieldName);
+    const bool WasBrowsing = FState == TKWTableState::tsBrowse;
+    Edit();
+    try {
+        Field.SetValue(AValue);
+    } catch (...) {
+        if (WasBrowsing)
+            Cancel();
+        throw;
+    }
+    Post();
 }
 
 void TKWMemTable::SetBeforeScroll(std::function<void()> AHandler)

@@ -71,6 +71,8 @@ public:
     void SetAsDate(const QDate& AValue);
     void SetAsTime(const QTime& AValue);
     void SetAsDateTime(const QDateTime& AValue);
+    // Any of the values above, converted like the typed setters convert; invalid empties.
+    void SetValue(const QVariant& AValue);
     void Clear();
 
 private:
@@ -118,6 +120,11 @@ public:
     void Last();
     // Removes every record; the fields stay.
     void EmptyTable();
+
+    // The one way pages and widgets write an entry: the current record (a new one on an empty
+    // table) takes AValue in field AFieldName and is posted at once. A value that cannot be
+    // converted raises and leaves the table as it was.
+    void WriteValue(const QString& AFieldName, const QVariant& AValue);
 
     // Called before the current record changes (moves, append, delete).
     void SetBeforeScroll(std::function<void()> AHandler);

@@ -217,6 +217,31 @@ TEST(KWMemTable, UnreadableTextIsAnError)
     EXPECT_TRUE(Table->FieldByName("Zahl").IsNull()) << "a failed write leaves the field as it was";
 }
 
+// Pages write every entry through one helper; a failed write must not leave the table in edit
+// mode (every later move would post a half-written record) nor create a record.
+TEST(KWMemTable, WriteValuePostsAtOnceOrLeavesTheTableAsItWas)
+{
+    auto Table = MakeTable();
+    EXPECT_THROW(Table->WriteValue("Zahl", "abc"), EKWException);
+    EXPECT_EQ(Table->RecordCount(), 0);
+    EXPECT_EQ(Table->State(), TKWTableState::tsBrowse);
+
+    Table->WriteValue("Zahl", "12");
+    Table->WriteValue("Ja", true);
+    Table->WriteValue("Datum", QDate(2024, 5, 14));
+    EXPECT_EQ(Table->RecordCount(), 1);
+    EXPECT_EQ(Table->State(), TKWTableState::tsBrowse);
+    EXPECT_EQ(Table->FieldByName("Zahl").AsInteger(), 12);
+    EXPECT_TRUE(Table->FieldByName("Ja").AsBoolean());
+
+    EXPECT_THROW(Table->WriteValue("Wert", "x"), EKWException);
+    EXPECT_EQ(Table->State(), TKWTableState::tsBrowse);
+    EXPECT_EQ(Table->FieldByName("Zahl").AsInteger(), 12) << "the record keeps its values";
+    Table->WriteValue("Zahl", QVariant());
+    EXPECT_TRUE(Table->FieldByName("Zahl").IsNull());
+    EXPECT_THROW(Table->WriteValue("Unbekannt", 1), EKWException);
+}
+
 TEST(KWMemTable, TypedReadsConvertBetweenNumbers)
 {
     TScopedLocale English(QLocale::English, QLocale::UnitedStates);
