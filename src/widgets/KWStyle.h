@@ -9,7 +9,7 @@ namespace KWStyle
 {
 
 // The smallest side of anything that is tapped, in device-independent pixels.
-constexpr int TouchSize = 40;
+constexpr int TouchTarget = 40;
 // Margins between controls placed at computed coordinates.
 constexpr int Margin = 10;
 
