@@ -1,8 +1,12 @@
 #include "KWPageFactory.h"
 
+#include "KWBesuchsdaten.h"
 #include "KWBetriebsauswahl.h"
+#include "KWBetriebsdaten.h"
 #include "KWDataManagement.h"
 #include "KWDataStore.h"
+#include "KWHaltungManagementFunk.h"
+#include "KWHaltungManagementKoHy.h"
 #include "KWNavigation.h"
 #include "KWTemporaryPage.h"
 
@@ -23,6 +27,26 @@ const TKWPageClass PageClasses[] = {
     {"Betriebsauswahl",
      [](const TKWPageContext& C, QWidget* P) {
          return KWPageObject(new TKWBetriebsauswahl(C.DataManagement, C.Dialogs, P));
+     }},
+    {"ErfassungBesuchsdaten",
+     [](const TKWPageContext& C, QWidget* P) {
+         return KWPageObject(new TKWBesuchsdaten(P, C.Popup, C.Area("Betriebsdaten"), C.Area("HaltungManagement"),
+                                                 C.Area("StallerhebungFressLaufbereich")));
+     }},
+    {"ErfassungBetriebsdaten",
+     [](const TKWPageContext& C, QWidget* P) {
+         return KWPageObject(new TKWBetriebsdaten(P, C.Popup, C.Area("Betriebsdaten")));
+     }},
+    {"ErfassungHaltungManagementFunk",
+     [](const TKWPageContext& C, QWidget* P) {
+         return KWPageObject(new TKWHaltungManagementFunk(P, C.Popup, C.Area("HaltungManagement"),
+                                                          C.Area("StallerhebungFressLaufbereich"),
+                                                          C.Area("Betriebsdaten")));
+     }},
+    {"ErfassungHaltungManagementKoHy",
+     [](const TKWPageContext& C, QWidget* P) {
+         return KWPageObject(new TKWHaltungManagementKoHy(P, C.Popup, C.Area("HaltungManagement"),
+                                                          C.Area("StallerhebungKomfortHygiene")));
      }},
 };
 

@@ -6,6 +6,7 @@
 #include <QLocale>
 
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -131,7 +132,8 @@ QString ValueToText(const QVariant& AValue)
 bool IsNumeric(const QVariant& AValue)
 {
     const int Type = AValue.typeId();
-    return Type == QMetaType::Int || Type == QMetaType::Double || Type == QMetaType::Bool;
+    return Type == QMetaType::Int || Type == QMetaType::LongLong || Type == QMetaType::Double ||
+           Type == QMetaType::Bool;
 }
 
 // Converts a stored or given value into the target type. An empty value stays empty; numbers
@@ -149,7 +151,10 @@ QVariant ConvertValue(const QVariant& AValue, TKWFieldType ATarget, const QStrin
         const double Number = AValue.toDouble();
         switch (ATarget) {
         case TKWFieldType::ftInteger:
-            return static_cast<int>(std::nearbyint(Number));
+            // Sums of counts can pass the 32-bit range; they are kept at its ends.
+            return static_cast<int>(std::clamp(std::nearbyint(Number),
+                                               double(std::numeric_limits<int>::min()),
+                                               double(std::numeric_limits<int>::max())));
         case TKWFieldType::ftFloat:
             return Number;
         case TKWFieldType::ftBoolean:
