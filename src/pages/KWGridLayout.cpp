@@ -114,7 +114,9 @@ void TKWGridLayout::Init()
             Editor = CreateEditor(Row);
             if (Entry.EditType == etComboBox)
                 WidthFactor = WideEditors;
-            const int Width = std::max(Editor->sizeHint().width(), MinEditorWidth);
+            // Free texts (names, addresses) get room to be read whole.
+            const int Width = std::max(Editor->sizeHint().width(),
+                                       Entry.EditType == etText ? 2 * MinEditorWidth : MinEditorWidth);
             Editor->setMinimumWidth(Entry.EditType == etCheckBox ? Width : qRound(Width * WidthFactor));
             Editor->setEnabled(Entry.Enabled);
             FGridPanelLayout->addWidget(Label, Row, 0, Qt::AlignLeft | Qt::AlignVCenter);
