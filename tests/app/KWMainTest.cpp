@@ -8,6 +8,7 @@
 #include "KWDrawer.h"
 #include "KWGuiUtil.h"
 #include "KWMemTable.h"
+#include "KWTemporaryPage.h"
 #include "KWPage.h"
 #include "KWPageSelection.h"
 #include "KWPopup.h"
@@ -60,6 +61,9 @@ protected:
         Setup.Dialogs = &FDialogs;
         Setup.PageFactory = [this](const QString& APageId, const TKWPageContext& AContext,
                                    QWidget* AParent) {
+            // The first page stands in plain, so the window's rules are tried on the page below.
+            if (APageId == QLatin1String("ErfassungBesuchsdaten"))
+                return KWPageObject(new TKWTemporaryPage(APageId, AParent));
             if (APageId != Betriebsdaten)
                 return KWCreatePage(APageId, AContext, AParent);
             FMandatory = new TMandatoryPage(AParent);
