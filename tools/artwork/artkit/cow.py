@@ -7,7 +7,7 @@ the landmarks (hock, carpus, withers, ...) the cow computes for its pose.
 import math
 
 from .svg import (COW, COW_FAR, EYE, HOOF, INK, MUZZLE, UDDER, circle, ellipse, group, num,
-                  outlined_union, path, rotate_point, smooth_path, style, tube)
+                  path, rotate_point, smooth_path, style, tube)
 
 # Leg chains: segment lengths, widths and the resting angles (degrees from the vertical,
 # positive towards the head) of gaskin or forearm, cannon and pastern.
@@ -208,10 +208,13 @@ class CowSide:
         return items
 
 
-def place(items, x, y, scale, flip=False):
-    """Cow units to picture pixels: the cow's ground point (0, 0) lands on (x, y)."""
+def place(items, x, y, scale, flip=False, turn=0.0):
+    """Cow units to picture pixels: the cow's ground point (0, 0) lands on (x, y), the cow
+    turned by turn degrees about it (negative lifts her front)."""
     sx = -scale if flip else scale
-    return group(items, transform=f"translate({num(x)},{num(y)}) scale({num(sx)},{num(scale)})")
+    rotation = f" rotate({num(turn)})" if turn else ""
+    return group(items, transform=f"translate({num(x)},{num(y)}){rotation} "
+                                  f"scale({num(sx)},{num(scale)})")
 
 
 class CowLying:
@@ -219,104 +222,91 @@ class CowLying:
 
     front, hind: "folded" or "stretched" (the near leg). head: "up", "back" (turned back onto the
     flank, the sleeping position) or "flat" (stretched out on the ground).
-    flat: lying fully on her side, body low and every leg stretched out.
+    flat: lying fully on her side, body low and every leg stretched out towards the viewer.
     """
 
     def __init__(self, front="folded", hind="folded", head="up", flat=False, lw=2.6):
         self.front, self.hind, self.head, self.flat = front, hind, head, flat
         self.lw = lw
+        self.h = 70 if flat else 96
         self.landmarks = {}
 
     def trunk_points(self):
-        h = 70 if self.flat else 96
+        h = self.h
         return [(0, -h + 6), (30, -h), (75, -h - 1), (120, -h - 1), (152, -h - 5),
                 (168, -h + 2), (182, -h * 0.55), (176, -10), (140, -2), (60, -2),
                 (14, -6), (-6, -h * 0.35), (-8, -h * 0.7)]
 
     def neck_points(self):
-        h = 70 if self.flat else 96
-        if self.head == "back":
-            # the neck bent round along the flank, the head resting on it pointing backwards
-            return [(150, -h - 4), (168, -h + 4), (176, -h * 0.5), (150, -h * 0.38),
-                    (112, -h * 0.34), (84, -h * 0.42), (78, -h * 0.6), (90, -h * 0.76),
-                    (120, -h * 0.74), (140, -h * 0.8)]
+        """Neck and head when they join the trunk in one outline (head up or flat)."""
+        h = self.h
         if self.head == "flat":
             return [(150, -h + 2), (192, -h * 0.72), (226, -h * 0.5), (250, -h * 0.32),
                     (262, -h * 0.14), (256, -2), (226, -2), (200, -h * 0.14), (176, -h * 0.3)]
-        side = CowSide(head=-8)
-        return [(x, y + 50) for x, y in side.neck_points()]
+        return [(x, y + 50) for x, y in CowSide(head=-8).neck_points()]
+
+    def head_back(self):
+        """The head laid back along the flank, drawn over the trunk with its own outline."""
+        shape = [(172, -94), (178, -62), (156, -44), (112, -38), (80, -44), (72, -56),
+                 (82, -68), (110, -64), (140, -72), (154, -90)]
+        muzzle = [(84, -64), (72, -56), (80, -43), (92, -47)]
+        ear = [(124, -66), (136, -84), (141, -80), (131, -62)]
+        return [path(smooth_path(ear), **style(COW, INK, self.lw)),
+                path(smooth_path(shape), **style(COW, INK, self.lw)),
+                path(smooth_path(muzzle), **style(MUZZLE, INK, self.lw * 0.8)),
+                path("M96,-58 q6,3 12,0", **style("none", EYE, self.lw * 0.8)),
+                ellipse(78, -52, 2.2, 1.6, fill=EYE)]
 
     def face(self):
-        h = 70 if self.flat else 96
-        if self.head == "back":
-            eye, nostril = (98, -h * 0.62), (84, -h * 0.5)
-            ear = [(112, -h * 0.72), (124, -h * 0.9), (128, -h * 0.84), (118, -h * 0.68)]
-            muzzle = [(90, -h * 0.66), (76, -h * 0.56), (82, -h * 0.4), (94, -h * 0.44)]
-        elif self.head == "flat":
+        h = self.h
+        if self.head == "flat":
             eye, nostril = (236, -h * 0.36), (256, -h * 0.12)
             ear = [(222, -h * 0.52), (214, -h * 0.72), (210, -h * 0.66), (216, -h * 0.48)]
             muzzle = [(252, -h * 0.3), (265, -h * 0.12), (258, -3), (246, -8)]
         else:
             hp = CowSide(head=-8).head_point
-            eye, nostril = hp((216, -126)), hp((238, -94))
-            ear = [hp(p) for p in ((206, -144), (188, -155), (185, -150), (199, -139))]
-            muzzle = [hp(p) for p in ((236, -106), (245, -90), (237, -82), (227, -89))]
-            eye, nostril = (eye[0], eye[1] + 50), (nostril[0], nostril[1] + 50)
-            ear = [(x, y + 50) for x, y in ear]
-            muzzle = [(x, y + 50) for x, y in muzzle]
+            eye, nostril = hp((216, -76)), hp((238, -44))
+            ear = [hp((x, y)) for x, y in ((206, -94), (188, -105), (185, -100), (199, -89))]
+            muzzle = [hp((x, y)) for x, y in ((236, -56), (245, -40), (237, -32), (227, -39))]
         return [path(smooth_path(muzzle), **style(MUZZLE, INK, self.lw * 0.8)),
                 path(smooth_path(ear), **style(COW, INK, self.lw)),
                 circle(eye[0], eye[1], 3.2, fill=EYE),
                 ellipse(nostril[0], nostril[1], 2.2, 1.6, fill=EYE)]
 
     def legs(self):
-        """Near legs as (points, width) tubes and their hooves."""
-        tubes, hooves = [], []
+        """The near legs, lying against the body or stretched out: (joint points, width)."""
         if self.flat:
-            for top, foot in (((150, -20), (228, 2)), ((20, -22), (-70, 0)),
-                              ((140, -26), (212, -6)), ((30, -26), (-56, -6))):
-                tubes.append(([top, lerp_pt(top, foot, 0.5), foot], 13))
-                hooves.append((foot, 90 if foot[0] > top[0] else -90))
-        else:
-            if self.front == "stretched":
-                tubes.append(([(160, -22), (205, -12), (246, -6)], 13))
-                hooves.append(((246, -6), 90))
-            else:
-                tubes.append(([(162, -24), (150, -10), (120, -8)], 13))
-                hooves.append(((120, -8), -95))
-            if self.hind == "stretched":
-                tubes.append(([(26, -36), (-24, -16), (-78, -4)], 15))
-                hooves.append(((-78, -4), -100))
-            else:
-                tubes.append(([(40, -30), (62, -10), (92, -6)], 13))
-                hooves.append(((92, -6), 95))
-        return tubes, hooves
+            return [([(150, -24), (176, 4), (204, 30)], 13), ([(128, -20), (150, 8), (172, 36)], 13),
+                    ([(40, -26), (14, 4), (-14, 30)], 15), ([(58, -20), (36, 10), (14, 38)], 15)]
+        front = ([(160, -26), (206, -12), (250, -6)] if self.front == "stretched"
+                 else [(156, -34), (186, -13), (150, -7)])
+        hind = ([(32, -34), (-20, -15), (-76, -6)] if self.hind == "stretched"
+                else [(44, -26), (78, -11), (100, -7)])
+        return [(front, 13), (hind, 15)]
 
     def draw(self):
-        body = [smooth_path(self.trunk_points()), smooth_path(self.neck_points())]
-        if not self.flat:
-            body.append(smooth_path([(-2, -58), (26, -70), (56, -52), (54, -16), (20, -6),
-                                     (-4, -20)]))
+        body = [smooth_path(self.trunk_points())]
+        if self.head != "back":
+            body.append(smooth_path(self.neck_points()))
         items = [path(d, **style(INK, INK, 2 * self.lw)) for d in body]
-        tubes, hooves = self.legs()
-        leg_overs = []
-        for pts, width in tubes:
-            u, o = tube(pts, width, COW, line_width=self.lw)
-            items += u
-            leg_overs += o
-        items += [path(d, fill=COW) for d in body] + leg_overs
+        items += [path(d, fill=COW) for d in body]
         if not self.flat:
-            # the fold of the thigh over the tucked hind leg
+            # the hind quarter over the tucked hind leg
             items.append(path(smooth_path([(-2, -58), (26, -70), (56, -52), (54, -16)],
                                           closed=False), **style("none", INK, self.lw * 0.8)))
-        items += [hoof_shape(end, angle, lw=self.lw) for end, angle in hooves]
-        h = 70 if self.flat else 96
+        h = self.h
         tail = [(-4, -h + 10), (-12, -h * 0.55), (-18, -16), (-40, -4)]
         u, o = tube(tail, 5, COW, line_width=self.lw * 0.8)
         items += u + o + [ellipse(-48, -5, 11, 5, **style("#8C8279", INK, self.lw * 0.8))]
-        items += self.face()
-        self.landmarks.update(front_leg=tubes[0][0][-1], hind_leg=tubes[1][0][-1]
-                              if len(tubes) > 1 else None)
+        for pts, width in self.legs():
+            u, o = tube(pts, width, COW, line_width=self.lw)
+            items += u + o
+            a, b = pts[-2], pts[-1]
+            angle = math.degrees(math.atan2(b[1] - a[1], b[0] - a[0]))
+            items.append(ellipse(0, 0, 8, 5.5, transform=f"translate({num(b[0])},{num(b[1])}) "
+                                                         f"rotate({num(angle)})",
+                                 **style(HOOF, INK, self.lw * 0.8)))
+        items += self.head_back() if self.head == "back" else self.face()
         return items
 
 

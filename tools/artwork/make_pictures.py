@@ -1,0 +1,41 @@
+#!/usr/bin/env python3
+"""Makes the reference pictures and drawings of the recording pages from the kit in artkit/.
+
+    python3 tools/artwork/make_pictures.py [--out FOLDER]
+
+Writes one SVG per picture into resources/pictures/reference/ (or FOLDER) and removes SVGs there
+that no longer belong to any picture. Python 3 standard library only; the output is committed,
+so neither the build nor the tests run this script.
+"""
+import argparse
+import pathlib
+import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+
+from pictures import gait, herd  # noqa: E402
+
+MODULES = [herd, gait]
+DEFAULT_OUT = pathlib.Path(__file__).resolve().parents[2] / "resources" / "pictures" / "reference"
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--out", type=pathlib.Path, default=DEFAULT_OUT)
+    args = parser.parse_args()
+    args.out.mkdir(parents=True, exist_ok=True)
+    written = set()
+    for module in MODULES:
+        for item in module.pictures():
+            if item.name in written:
+                sys.exit(f"picture {item.name} made twice")
+            (args.out / f"{item.name}.svg").write_text(item.svg, encoding="utf-8")
+            written.add(item.name)
+    for stale in args.out.glob("*.svg"):
+        if stale.stem not in written:
+            stale.unlink()
+    print(f"{len(written)} pictures in {args.out}")
+
+
+if __name__ == "__main__":
+    main()
