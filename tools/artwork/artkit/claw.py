@@ -7,7 +7,7 @@ horn, the height of the heel and the skin of the heel bulb.
 import math
 import random
 
-from .svg import (CHRONIC, COW, INK, SKIN, WOUND, WOUND_DARK, blob, circle, line, num, path,
+from .svg import (CHRONIC, COW, INK, WOUND, WOUND_DARK, blob, circle, line, num, path,
                   smooth_path, style)
 
 HORN = "#8B7765"
@@ -48,17 +48,33 @@ class ClawSide:
         mid = ((hx + self.coronet[0]) / 2, (hy + self.coronet[1]) / 2 - 8)
         return smooth_path(pts + [mid], corners=(0, len(wall) - 1, len(wall)))
 
+    def axis(self):
+        """Unit vector up the pastern: the pastern carries on the line of the dorsal wall."""
+        a = math.radians(self.angle)
+        return (-math.cos(a), -math.sin(a))
+
     def leg_path(self):
         """Skin of the pastern above the coronary band, with the heel bulb at its back."""
         cx, cy = self.coronet
         hx, hy = self.heel_top
-        return smooth_path([(cx + 6, cy + 4), (cx - 10, cy - 60), (cx - 30, -10),
-                            (hx - 40, -10), (hx - 60, hy - 90), (hx - 40, hy - 10),
-                            (hx - 16, hy + 18), (hx + 8, hy + 4)])
+        ux, uy = self.axis()
+        bulb = (hx - 18, hy - 8)
+        return smooth_path([(cx + 6, cy + 3), (cx + 250 * ux, cy + 250 * uy),
+                            (bulb[0] + 250 * ux - 30, bulb[1] + 250 * uy),
+                            (bulb[0] + 90 * ux - 14, bulb[1] + 90 * uy),
+                            (bulb[0] - 14, bulb[1] - 16), (hx - 4, hy + 12), (hx + 14, hy + 2)],
+                           corners=(1, 2))
+
+    def dew_claw(self):
+        hx, hy = self.heel_top
+        ux, uy = self.axis()
+        x, y = hx - 18 + 125 * ux - 18, hy - 8 + 125 * uy
+        return path(smooth_path([(x, y - 20), (x + 12, y - 2), (x + 2, y + 18), (x - 12, y + 4)]),
+                    **style(HORN, INK, LW * 0.8))
 
     def bulb_point(self):
         hx, hy = self.heel_top
-        return (hx - 26, hy - 2)
+        return (hx - 18, hy - 4)
 
     def draw(self):
         items = [path(self.leg_path(), **style(COW, INK, LW)),
@@ -73,9 +89,7 @@ class ClawSide:
         items.append(line(self.heel_x + 4, self.ground_y, self.toe[0], self.ground_y,
                           **style("none", INK, LW)))
         items += self.bulb_skin()
-        # the dew claw at the back of the fetlock
-        items.append(path(smooth_path([(hx - 70, 40), (hx - 48, 28), (hx - 40, 52),
-                                       (hx - 60, 62)]), **style(HORN, INK, LW * 0.8)))
+        items.append(self.dew_claw())
         return items
 
     def ring_lines(self):

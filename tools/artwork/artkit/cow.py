@@ -6,7 +6,7 @@ the landmarks (hock, carpus, withers, ...) the cow computes for its pose.
 """
 import math
 
-from .svg import (COW, COW_FAR, EYE, HOOF, INK, MUZZLE, UDDER, circle, ellipse, group, num,
+from .svg import (COW, COW_FAR, COW_SHADE, EYE, HOOF, INK, MUZZLE, UDDER, circle, ellipse, group, num,
                   path, rotate_point, smooth_path, style, tube)
 
 # Leg chains: segment lengths, widths and the resting angles (degrees from the vertical,
@@ -391,4 +391,53 @@ class CowRear:
         items.append(path(smooth_path([(0, -74), (5, -64), (5, -50), (0, -42), (-5, -50),
                                        (-5, -64)]), **style("#8C8279", INK, lw * 0.8)))
         self.landmarks.update(tailhead=(0, -146), switch=(0, -58), rump=(0, -136))
+        return items
+
+
+class CowTop:
+    """A cow seen from above, head up (towards -y), centred on her back; cow units.
+
+    lying: lying on her chest with the legs folded under her right side, head turned a little.
+    """
+
+    def __init__(self, lying=False, lw=2.6):
+        self.lying, self.lw = lying, lw
+
+    def body_points(self):
+        bulge = 20 if self.lying else 0
+        return [(0, -80), (24, -74), (30 + bulge * 0.6, -40), (32 + bulge, 10),
+                (28 + bulge * 0.7, 50), (27, 74), (0, 82), (-27, 74), (-28, 50), (-32, 10),
+                (-30, -40), (-24, -74)]
+
+    def head_points(self):
+        turn = 30 if self.lying else 0
+        pts = [(-12, -76), (-16, -104), (-13, -128), (0, -136), (13, -128), (16, -104),
+               (12, -76)]
+        return [rotate_point(p, turn, (0, -78)) for p in pts]
+
+    def draw(self):
+        lw = self.lw
+        shapes = [smooth_path(self.body_points()), smooth_path(self.head_points())]
+        items = []
+        if self.lying:
+            # the folded near legs show beside the body on the side she lies on
+            for d in (smooth_path([(30, -50), (58, -44), (62, -22), (34, -18)]),
+                      smooth_path([(40, 34), (70, 42), (66, 68), (34, 62)])):
+                items.append(path(d, **style(COW, INK, lw)))
+            for x, y in ((60, -30), (68, 56)):
+                items.append(ellipse(x, y, 7, 5, **style(HOOF, INK, lw * 0.8)))
+        items += [path(d, **style(INK, INK, 2 * lw)) for d in shapes]
+        items += [path(d, fill=COW) for d in shapes]
+        turn = 30 if self.lying else 0
+        ears = [rotate_point(p, turn, (0, -78)) for p in ((-16, -112), (16, -112))]
+        for (x, y), side in zip(ears, (-1, 1)):
+            items.append(ellipse(x + side * 8, y, 9, 4.5, **style(COW, INK, lw * 0.9)))
+        nose = rotate_point((0, -128), turn, (0, -78))
+        items.append(ellipse(nose[0], nose[1], 9, 6, **style(MUZZLE, INK, lw * 0.8)))
+        items.append(path(smooth_path([(0, 80), (2, 96), (-1, 108)], closed=False),
+                          **style("none", INK, lw * 2.2)))
+        items.append(path(smooth_path([(0, 80), (2, 96), (-1, 108)], closed=False),
+                          **style("none", COW, lw * 0.8)))
+        # the line of the spine
+        items.append(path("M0,-66 L0,66", **style("none", COW_SHADE, lw * 1.6)))
         return items

@@ -213,13 +213,13 @@ def tube(points, width, colour, outline=INK, line_width=3.0):
 
 def highlight_ellipse(cx, cy, rx, ry, width=4.0):
     """The mark of the scored region: a light blue tint inside a dashed blue ring."""
-    return [ellipse(cx, cy, rx, ry, fill=HIGHLIGHT, fill_opacity="0.07"),
+    return [ellipse(cx, cy, rx, ry, fill=HIGHLIGHT, fill_opacity="0.04"),
             ellipse(cx, cy, rx, ry, **style("none", HIGHLIGHT, width,
                                              stroke_dasharray=f"{num(width * 3)},{num(width * 2)}"))]
 
 
 def highlight_path(d, width=4.0):
-    return [path(d, fill=HIGHLIGHT, fill_opacity="0.07"),
+    return [path(d, fill=HIGHLIGHT, fill_opacity="0.04"),
             path(d, **style("none", HIGHLIGHT, width,
                             stroke_dasharray=f"{num(width * 3)},{num(width * 2)}"))]
 
