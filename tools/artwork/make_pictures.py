@@ -13,9 +13,9 @@ import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 
-from pictures import claws, gait, herd, hygiene, stalls  # noqa: E402
+from pictures import claws, drawings, gait, herd, hygiene, stalls  # noqa: E402
 
-MODULES = [herd, gait, stalls, claws, hygiene]
+MODULES = [herd, gait, stalls, claws, hygiene, drawings]
 DEFAULT_OUT = pathlib.Path(__file__).resolve().parents[2] / "resources" / "pictures" / "reference"
 
 

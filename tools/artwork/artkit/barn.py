@@ -33,12 +33,23 @@ class CubicleSide:
     """A raised cubicle seen from the side: the curb on the left at x, the head end on the right.
 
     floor_y is the alley floor; bed: "mat", "straw" or "deep" (deep bedding up to the curb).
+    The other measures are centimetres from the curb or above the bed: where the brisket board
+    stands, where the neck rail runs (distance, height), the divider's height and the distance
+    of its rear end from the curb, and an optional head rail at the front.
     """
 
-    def __init__(self, x, floor_y, s, bed="mat", length=250):
+    def __init__(self, x, floor_y, s, bed="mat", length=250, curb=22, brisket=180,
+                 neck_rail=(175, 118), divider=(108, 30), head_rail=None):
         self.x, self.floor_y, self.s, self.bed, self.length = x, floor_y, s, bed, length
-        self.bed_y = floor_y - 22 * s
-        self.brisket_x = x + 180 * s
+        self.bed_y = floor_y - curb * s
+        self.brisket_x = x + brisket * s
+        self.rail = (x + neck_rail[0] * s, self.bed_y - neck_rail[1] * s)
+        self.divider_top = self.bed_y - divider[0] * s
+        self.divider_rear = x + divider[1] * s
+        self.post_x = x + (length - 25) * s
+        self.head_rail = ((x + head_rail[0] * s, self.bed_y - head_rail[1] * s) if head_rail
+                          else None)
+        self.rail_r = 3.5 * s
 
     def base(self):
         s, x = self.s, self.x
@@ -60,20 +71,23 @@ class CubicleSide:
 
     def divider(self):
         """The far divider: a loop from the front post back to the curb end and forward again."""
-        s, x, by = self.s, self.x, self.bed_y
-        post = x + 225 * s
-        d = (f"M{num(post)},{num(by)} L{num(post)},{num(by - 112 * s)} "
-             f"L{num(x + 70 * s)},{num(by - 105 * s)} "
-             f"Q{num(x + 30 * s)},{num(by - 103 * s)} {num(x + 30 * s)},{num(by - 70 * s)} "
-             f"L{num(x + 30 * s)},{num(by - 55 * s)} "
-             f"Q{num(x + 30 * s)},{num(by - 35 * s)} {num(x + 60 * s)},{num(by - 35 * s)} "
-             f"L{num(x + 150 * s)},{num(by - 35 * s)} L{num(post)},{num(by - 50 * s)}")
-        return pipe(d, 4.5 * s)
+        s, by = self.s, self.bed_y
+        post, top, rear = self.post_x, self.divider_top, self.divider_rear
+        bend = rear + 40 * s
+        low = by - 35 * s
+        d = (f"M{num(post)},{num(by)} L{num(post)},{num(top - 4 * s)} "
+             f"L{num(bend)},{num(top)} "
+             f"Q{num(rear)},{num(top + 2 * s)} {num(rear)},{num(top + 35 * s)} "
+             f"L{num(rear)},{num(low - 20 * s)} "
+             f"Q{num(rear)},{num(low)} {num(rear + 30 * s)},{num(low)} "
+             f"L{num(rear + 120 * s)},{num(low)} L{num(post)},{num(by - 50 * s)}")
+        items = pipe(d, 4.5 * s)
+        if self.head_rail:
+            items.append(circle(*self.head_rail, self.rail_r, **style(METAL, INK, LW * 0.7)))
+        return items
 
     def neck_rail(self):
-        s = self.s
-        cx, cy = self.x + 175 * s, self.bed_y - 118 * s
-        return [circle(cx, cy, 3.5 * s, **style(METAL, INK, LW * 0.7))]
+        return [circle(*self.rail, self.rail_r, **style(METAL, INK, LW * 0.7))]
 
     def back(self):
         """Everything behind a cow in the cubicle."""
@@ -111,14 +125,15 @@ class FeedingPlace:
     """The feeding place seen from the side: the cow stands on the left, the curb (trough edge)
     rises at x, the feed table lies behind it on the right."""
 
-    def __init__(self, x, floor_y, s, barrier="fence", table_height=15, curb_height=50):
+    def __init__(self, x, floor_y, s, barrier="fence", table_height=15, curb_height=50,
+                 rail_offset=28):
         self.x, self.floor_y, self.s, self.barrier = x, floor_y, s, barrier
         self.table_y = floor_y - table_height * s
         self.curb_y = floor_y - curb_height * s
         self.curb_width = 18 * s
         self.upper_y = floor_y - 125 * s  # under edge of the upper rail or the neck rail
         self.lower_y = floor_y - 65 * s  # upper edge of the lower rail
-        self.rail_x = x + self.curb_width + 28 * s  # the neck rail sits over the feed table
+        self.rail_x = x + self.curb_width + rail_offset * s  # the neck rail is over the table
 
     def table(self, width):
         s, x = self.s, self.x
