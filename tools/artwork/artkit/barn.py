@@ -142,8 +142,8 @@ class FeedingPlace:
                          (x + cw, self.curb_y), (x + cw, self.table_y), (x + width, self.table_y),
                          (x + width, self.floor_y)], **style(FLOOR, INK, LW))]
 
-    def feed(self, x0, x1):
-        return [path(straw_layer(x0, x1, self.table_y, 14 * self.s, seed=8),
+    def feed(self, x0, x1, height=14):
+        return [path(straw_layer(x0, x1, self.table_y, height * self.s, seed=8),
                      **style(FEED, INK, LW * 0.7))]
 
     def barrier_parts(self):

@@ -20,9 +20,9 @@ def floor_band(x0, x1):
 
 def fressgitter():
     place_ = FeedingPlace(360, FLOOR_Y, S)
-    cow = CowSide(head=50, lw=LW)
-    items = backdrop(W, H, FLOOR_Y) + place_.table(W - 360) + place_.feed(390, 530)
-    items += [place(cow.draw(), 128, FLOOR_Y, S)]
+    cow = CowSide(head=45, lw=LW)
+    items = backdrop(W, H, FLOOR_Y) + place_.table(W - 360) + place_.feed(376, 536, height=30)
+    items += [place(cow.draw(), 140, FLOOR_Y, S)]
     items += place_.barrier_parts()
     return items + highlight_ellipse(385, 205, 92, 78)
 

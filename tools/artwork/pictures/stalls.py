@@ -64,21 +64,21 @@ def comfort_scene(lying_only):
     straight count as lying correctly."""
     row = CubicleRow(20, 5, 100, 30, 300)
     items = row.draw()
-    s = 0.78
+    s = 0.62
     lw = 3.2 / s
     cows = [  # (box, lying, turn, shift down, lying correctly)
         (0, True, 0, 0, True), (1, False, 0, 4, False), (2, True, 0, 0, True),
         (3, True, 26, -6, False), (4, False, 0, 62, False)]
     for box, lying, turn, shift, correct in cows:
         x0, y0, x1, y1 = row.box(box)
-        cx, cy = (x0 + x1) / 2, y0 + 150 + shift
+        cx, cy = (x0 + x1) / 2, y0 + 160 + shift
         items.append(f'<g transform="translate({num(cx)},{num(cy)}) rotate({num(turn)}) '
                      f'scale({num(s)})">' + "\n".join(CowTop(lying=lying, lw=lw).draw()) + "</g>")
     items += row.dividers_again()
     for box, lying, turn, shift, correct in cows:
         if correct or not lying_only:
             x0, y0, x1, _ = row.box(box)
-            items += highlight_ellipse((x0 + x1) / 2, y0 + 142 + shift, 46, 118)
+            items += highlight_ellipse((x0 + x1) / 2, y0 + 150 + shift, 44, 100)
     return items
 
 
