@@ -9,6 +9,7 @@ so neither the build nor the tests run this script.
 """
 import argparse
 import pathlib
+import re
 import sys
 
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
@@ -17,6 +18,19 @@ from pictures import claws, drawings, gait, herd, hygiene, stalls  # noqa: E402
 
 MODULES = [herd, gait, stalls, claws, hygiene, drawings]
 DEFAULT_OUT = pathlib.Path(__file__).resolve().parents[2] / "resources" / "pictures" / "reference"
+
+
+# What Qt Svg draws the same everywhere; it silently drops filters, masks, clip paths and CSS.
+ALLOWED_ELEMENTS = {"svg", "g", "path", "rect", "circle", "ellipse", "line", "polyline",
+                    "polygon"}
+FORBIDDEN_ATTRIBUTES = re.compile(r'\s(style|class|filter|mask|clip-path)="')
+
+
+def check_subset(name, svg):
+    elements = set(re.findall(r"<([a-zA-Z]+)", svg))
+    if not elements <= ALLOWED_ELEMENTS or FORBIDDEN_ATTRIBUTES.search(svg):
+        sys.exit(f"picture {name} uses what Qt Svg does not draw: "
+                 f"{sorted(elements - ALLOWED_ELEMENTS)}")
 
 
 def main():
@@ -29,6 +43,7 @@ def main():
         for item in module.pictures():
             if item.name in written:
                 sys.exit(f"picture {item.name} made twice")
+            check_subset(item.name, item.svg)
             (args.out / f"{item.name}.svg").write_text(item.svg, encoding="utf-8")
             written.add(item.name)
     for stale in args.out.glob("*.svg"):

@@ -25,8 +25,8 @@ REGIONS = {
 
 # body part: (point, direction out of the body, zoom, the cow point at the centre)
 PARTS = {
-    "TechnopathienTarsus": ((1, -51), (-1, 0), 3.3, (30, -58)),
-    "TechnopathienKnie": ((33, -80), (1, 0.3), 3.0, (40, -82)),
+    "TechnopathienTarsus": ((8, -49), (-1, 0), 3.3, (30, -58)),
+    "TechnopathienKnie": ((30, -93), (1, 0.3), 3.0, (40, -90)),
     "TechnopathienWirbelsaeule": ((88, -149), (0, -1), 2.8, (88, -120)),
     "TechnopathienWiderrist": ((150, -154), (0, -1), 2.8, (150, -120)),
     "TechnopathienWamme": ((184, -92), (0.3, 1), 3.0, (170, -100)),
