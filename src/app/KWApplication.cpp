@@ -2,11 +2,14 @@
 
 #include "KWMessageBoxDialogService.h"
 #include "KWUtils.h"
+#include "KWUtilsGui.h"
 
 TKWApplication::TKWApplication(int& AArgc, char** AArgv)
     : QApplication(AArgc, AArgv),
       FDialogService(std::make_unique<TKWMessageBoxDialogService>(nullptr))
 {
+    // Every window of the program shows it; the SVG is drawn only at the sizes asked for.
+    setWindowIcon(KWLoadIconResource(QStringLiteral("qomvi")));
 }
 
 TKWApplication::~TKWApplication() = default;

@@ -85,17 +85,16 @@ void KWLogClose()
 
 QString KWGetDataPath()
 {
-    const QString Path =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
-            .filePath(QStringLiteral("Agrivex/qomvi/Data"));
+    const QString Path = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+                             .filePath(QStringLiteral("Agrivex/qomvi/Data"));
     QDir().mkpath(Path);
     return Path;
 }
 
 QString KWGetAppPath()
 {
-    const QString Path = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
-                                                      : QDir::currentPath();
+    const QString Path =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
     return Path + QLatin1Char('/');
 }
 
@@ -131,6 +130,13 @@ qsizetype KWUtf16Length(QByteArrayView AUtf8)
 QString KWResourcePath(const QString& AName)
 {
     return ResourceIndex().value(AName.toLower());
+}
+
+QStringList KWResourcePaths()
+{
+    QStringList Paths = ResourceIndex().values();
+    Paths.sort();
+    return Paths;
 }
 
 QString KWReadTextFile(const QString& APath)

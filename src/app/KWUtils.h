@@ -58,6 +58,8 @@ QString KWReadTextFile(const QString& APath);
 
 // Resource path for a name, found by base name without regard to case; empty when unknown.
 QString KWResourcePath(const QString& AName);
+// Paths of every resource the program carries, sorted.
+QStringList KWResourcePaths();
 // The text resource as lines (UTF-8, byte-order mark removed). A missing resource raises.
 QStringList KWLoadStringsResource(const QString& AName);
 

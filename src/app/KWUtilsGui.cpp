@@ -5,6 +5,7 @@
 #include "KWUtils.h"
 
 #include <QDir>
+#include <QHash>
 #include <QPainter>
 #include <QPixmap>
 #include <QSaveFile>
@@ -18,38 +19,80 @@ QImage KWBitmapIndikatorSchwachstelle;
 
 namespace {
 
-QImage RenderSvg(const QString& APath)
+bool IsSvg(const QString& APath)
+{
+    return APath.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive);
+}
+
+QString PicturePath(const QString& AName)
+{
+    const QString Path = KWResourcePath(AName);
+    if (Path.isEmpty())
+        throw EKWException(QStringLiteral("Resource not found: %1").arg(AName));
+    return Path;
+}
+
+// An empty ASize draws the picture at its own size.
+QImage RenderSvg(const QString& APath, QSize ASize)
 {
     QSvgRenderer Renderer(APath);
     if (!Renderer.isValid())
         return {};
-    QImage Image(Renderer.defaultSize(), QImage::Format_ARGB32_Premultiplied);
+    QImage Image(ASize.isEmpty() ? Renderer.defaultSize() : ASize,
+                 QImage::Format_ARGB32_Premultiplied);
     Image.fill(Qt::transparent);
     QPainter Painter(&Image);
     Renderer.render(&Painter);
     return Image;
 }
 
+QImage CheckedPicture(const QImage& AImage, const QString& AName)
+{
+    if (AImage.isNull())
+        throw EKWException(QStringLiteral("Resource is no readable picture: %1").arg(AName));
+    return AImage;
+}
+
 } // namespace
 
 QImage KWLoadBitmapResource(const QString& AName)
 {
-    const QString Path = KWResourcePath(AName);
-    if (Path.isEmpty())
-        throw EKWException(QStringLiteral("Resource not found: %1").arg(AName));
-    const QImage Image =
-        Path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ? RenderSvg(Path) : QImage(Path);
-    if (Image.isNull())
-        throw EKWException(QStringLiteral("Resource is no readable picture: %1").arg(AName));
+    const QString Path = PicturePath(AName);
+    return CheckedPicture(IsSvg(Path) ? RenderSvg(Path, {}) : QImage(Path), AName);
+}
+
+QImage KWLoadBitmapResource(const QString& AName, const QSize& ASize, qreal APixelRatio)
+{
+    static QHash<QString, QImage> Cache;
+    const QString Key = QStringLiteral("%1|%2x%3|%4")
+                            .arg(AName.toLower())
+                            .arg(ASize.width())
+                            .arg(ASize.height())
+                            .arg(APixelRatio);
+    if (const auto Found = Cache.constFind(Key); Found != Cache.constEnd())
+        return *Found;
+    const QString Path = PicturePath(AName);
+    const QSize Pixels = (QSizeF(ASize) * APixelRatio).toSize().expandedTo(QSize(1, 1));
+    QImage Image = CheckedPicture(
+        IsSvg(Path) ? RenderSvg(Path, Pixels)
+                    : QImage(Path).scaled(Pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+        AName);
+    Image.setDevicePixelRatio(APixelRatio);
+    Cache.insert(Key, Image);
     return Image;
+}
+
+QSize KWBitmapResourceSize(const QString& AName)
+{
+    const QString Path = PicturePath(AName);
+    if (IsSvg(Path))
+        return QSvgRenderer(Path).defaultSize();
+    return CheckedPicture(QImage(Path), AName).size();
 }
 
 QIcon KWLoadIconResource(const QString& AName)
 {
-    const QString Path = KWResourcePath(AName);
-    if (Path.isEmpty())
-        throw EKWException(QStringLiteral("Resource not found: %1").arg(AName));
-    return QIcon(Path);
+    return QIcon(PicturePath(AName));
 }
 
 void KWLoadSharedBitmaps()

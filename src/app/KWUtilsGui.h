@@ -19,6 +19,13 @@ extern QImage KWBitmapIndikatorSchwachstelle;
 // The picture resource of that name (PNG, or SVG drawn at its own size), found by base name
 // without regard to case. A missing or unreadable resource raises EKWException.
 QImage KWLoadBitmapResource(const QString& AName);
+// The picture resource drawn for a place of ASize device-independent pixels on a screen of
+// APixelRatio: an SVG is rendered at ASize x APixelRatio pixels (sharp on high-density
+// screens), a PNG scaled to it; the result carries that pixel ratio. Each name, size and ratio
+// is rendered once and then served from a cache. Raises like the overload above.
+QImage KWLoadBitmapResource(const QString& AName, const QSize& ASize, qreal APixelRatio);
+// The size a picture resource is drawn at by default (its own pixel size). Raises when missing.
+QSize KWBitmapResourceSize(const QString& AName);
 // The icon resource of that name (an SVG drawn at whatever size a button asks for). A missing
 // resource raises EKWException.
 QIcon KWLoadIconResource(const QString& AName);

@@ -3,6 +3,7 @@
 #include "KWApplication.h"
 #include "KWDBUtil.h"
 #include "KWMain.h"
+#include "KWPictureSheet.h"
 #include "KWStartScreen.h"
 #include "KWTour.h"
 #include "KWUtils.h"
@@ -32,6 +33,15 @@ int RunTour(const TKWMainFormSetup& ASetup, const QString& AFolder)
     return 1;
 }
 
+int RunPictureSheet(const QString& AFile)
+{
+    const QString Error = KWWritePictureSheet(AFile);
+    if (Error.isEmpty())
+        return 0;
+    PrintError(QStringLiteral("%1: %2").arg(AFile, Error));
+    return 1;
+}
+
 int RunWindow(const TKWMainFormSetup& ASetup)
 {
     TStartScreen StartScreen([ASetup] { return std::make_unique<TMainForm>(ASetup); });
@@ -39,11 +49,22 @@ int RunWindow(const TKWMainFormSetup& ASetup)
     return TKWApplication::exec();
 }
 
+// The picture sheet opens no window, so it needs no display: unless told otherwise it draws on
+// the offscreen platform.
+void UseOffscreenForPictureSheet(int argc, char** argv)
+{
+    for (int I = 1; I < argc; ++I)
+        if (QByteArray(argv[I]).startsWith("--picture-sheet") &&
+            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     KWLogStarted();
+    UseOffscreenForPictureSheet(argc, argv);
     int Result = 1;
     try {
         TKWApplication App(argc, argv);
@@ -58,11 +79,18 @@ int main(int argc, char** argv)
             QStringLiteral("Opens the example visit, saves a picture of every page into FOLDER "
                            "and ends."),
             QStringLiteral("FOLDER"));
-        Parser.addOptions({Language, Tour});
+        const QCommandLineOption PictureSheet(
+            QStringLiteral("picture-sheet"),
+            QStringLiteral("Draws every picture the program carries, each with its name, into "
+                           "the PNG file FILE and ends."),
+            QStringLiteral("FILE"));
+        Parser.addOptions({Language, Tour, PictureSheet});
         Parser.process(App);
         const TKWMainFormSetup Setup{TKWDBUtil::DefaultDatabasePath(), Parser.value(Language)};
-        if (!Setup.Language.isEmpty() &&
-            KWResourcePath(QStringLiteral("Dictionary_") + Setup.Language).isEmpty()) {
+        if (Parser.isSet(PictureSheet)) {
+            Result = RunPictureSheet(Parser.value(PictureSheet));
+        } else if (!Setup.Language.isEmpty() &&
+                   KWResourcePath(QStringLiteral("Dictionary_") + Setup.Language).isEmpty()) {
             PrintError(QStringLiteral("No dictionary for the language %1").arg(Setup.Language));
             Result = 2;
         } else {
