@@ -43,23 +43,41 @@ int RunWindow(const TKWMainFormSetup& ASetup)
 
 int main(int argc, char** argv)
 {
+    QCommandLineParser Parser;
+    Parser.setApplicationDescription(
+        QStringLiteral("Records and evaluates farm visits on dairy farms."));
+    const QCommandLineOption Help = Parser.addHelpOption();
+    const QCommandLineOption Language(
+        QStringLiteral("language"),
+        QStringLiteral("Starts with the dictionary of LANGUAGE active (EN)."),
+        QStringLiteral("LANGUAGE"));
+    const QCommandLineOption Tour(
+        QStringLiteral("tour"),
+        QStringLiteral("Opens the example visit, saves a picture of every page into FOLDER "
+                       "and ends."),
+        QStringLiteral("FOLDER"));
+    Parser.addOptions({Language, Tour});
+    // Read before the application object exists: asking for help or mistyping an option needs
+    // no display and starts nothing.
+    QStringList Arguments;
+    for (int Index = 0; Index < argc; ++Index)
+        Arguments << QString::fromLocal8Bit(argv[Index]);
+    if (!Parser.parse(Arguments)) {
+        PrintError(Parser.errorText());
+        return 1;
+    }
+    if (Parser.isSet(Help) || Parser.isSet(QStringLiteral("help-all"))) {
+        // Without an application object the parser does not know the program's name.
+        std::fputs(qPrintable(Parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                        QStringLiteral("qomvi"))),
+                   stdout);
+        return 0;
+    }
+
     KWLogStarted();
     int Result = 1;
     try {
         TKWApplication App(argc, argv);
-        QCommandLineParser Parser;
-        Parser.addHelpOption();
-        const QCommandLineOption Language(
-            QStringLiteral("language"),
-            QStringLiteral("Starts with the dictionary of LANGUAGE active (EN)."),
-            QStringLiteral("LANGUAGE"));
-        const QCommandLineOption Tour(
-            QStringLiteral("tour"),
-            QStringLiteral("Opens the example visit, saves a picture of every page into FOLDER "
-                           "and ends."),
-            QStringLiteral("FOLDER"));
-        Parser.addOptions({Language, Tour});
-        Parser.process(App);
         const TKWMainFormSetup Setup{TKWDBUtil::DefaultDatabasePath(), Parser.value(Language)};
         if (!Setup.Language.isEmpty() &&
             KWResourcePath(QStringLiteral("Dictionary_") + Setup.Language).isEmpty()) {
