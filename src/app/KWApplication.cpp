@@ -21,7 +21,7 @@ bool TKWApplication::notify(QObject* AReceiver, QEvent* AEvent)
     } catch (const std::exception& E) {
         const QString Message = QString::fromUtf8(E.what());
         KWLog(Message);
-        FDialogService->ShowMessage(dtError, {Message});
+        FDialogService->ShowText(dtError, Message);
     }
     return false;
 }

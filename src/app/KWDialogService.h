@@ -28,6 +28,10 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(TKWDialogButtons)
 
 using TKWDialogCallback = std::function<void(TKWDialogButton AAnswer)>;
 
+// The report of a failed action: the translated heading "Fehler bei der Aktion:", an empty
+// line and ADetail as it is (an error text of the program or of the server is no source text).
+QString KWActionErrorText(const QString& ADetail);
+
 // What the user is asked: the text is already translated.
 struct TKWDialogRequest
 {
@@ -52,6 +56,11 @@ public:
     // A question with the given buttons; ADefault is the button Return chooses.
     void Confirm(const QStringList& ALines, TKWDialogButtons AButtons, TKWDialogButton ADefault,
                  TKWDialogCallback ACallback);
+    // The same for a text the caller has already put into the user's language, such as a
+    // translated pattern filled with values; it is shown as it is, never translated again.
+    void ShowText(TKWDialogType AType, const QString& AText, TKWDialogCallback ACallback = {});
+    void ConfirmText(const QString& AText, TKWDialogButtons AButtons, TKWDialogButton ADefault,
+                     TKWDialogCallback ACallback);
 
 protected:
     // Shows the request; delivers exactly one answer to ACallback (when set) later.

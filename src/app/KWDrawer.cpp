@@ -1,6 +1,7 @@
 #include "KWDrawer.h"
 
 #include "KWNavigation.h"
+#include "KWStyle.h"
 #include "KWTranslateUtil.h"
 #include "KWUtilsGui.h"
 
@@ -16,16 +17,14 @@ namespace {
 
 constexpr int TagRole = Qt::UserRole;
 constexpr int ColorRole = Qt::UserRole + 1;
-constexpr int ToolBarHeight = 48;
 constexpr int SlideMs = 180;
-constexpr qreal ItemFontScale = 1.1;
-constexpr QColor OverlayColor{0, 0, 0, 0x33};
-constexpr QColor DisabledColor{0xB0, 0xB0, 0xB0};
+constexpr int DrawerWidth = KWStyle::DrawerWidth;
+constexpr QSize ItemSize{DrawerWidth, KWStyle::DrawerItemHeight};
 
 // Group headers and the drawer title.
 QFont HeadingFont(const QFont& AFont)
 {
-    QFont Font = KWScaledFont(AFont, 1.2);
+    QFont Font = KWScaledFont(AFont, KWStyle::HeadingFontFactor);
     Font.setBold(true);
     return Font;
 }
@@ -47,23 +46,26 @@ TKWDrawer::TKWDrawer(QWidget* AOwner)
     FMasterTitleLabel->setObjectName(QStringLiteral("MasterTitleLabel"));
     FMasterTitleLabel->setText(KWTranslate(QStringLiteral("Seitenauswahl")));
     FMasterTitleLabel->setFont(HeadingFont(FMasterTitleLabel->font()));
-    FMasterTitleLabel->setStyleSheet(QStringLiteral(
-        "color: #666666; padding-left: 16px; border-bottom: 1px solid #DDDDDD;"));
-    FMasterTitleLabel->setFixedHeight(ToolBarHeight);
+    FMasterTitleLabel->setStyleSheet(
+        QStringLiteral("color: %1; padding-left: 16px; border-bottom: 1px solid #DDDDDD;")
+            .arg(KWStyle::Css(KWStyle::HeadingColor)));
+    FMasterTitleLabel->setFixedHeight(KWStyle::ToolBarHeight);
     Layout->addWidget(FMasterTitleLabel);
 
     FMasterListBox->setObjectName(QStringLiteral("MasterListBox"));
     FMasterListBox->setFrameShape(QFrame::NoFrame);
     FMasterListBox->setUniformItemSizes(true);
     FMasterListBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    FMasterListBox->setFont(KWScaledFont(FMasterListBox->font(), ItemFontScale));
+    FMasterListBox->setAccessibleName(FMasterTitleLabel->text());
+    FMasterListBox->setFont(KWScaledFont(FMasterListBox->font(), KWStyle::DrawerFontFactor));
     FMasterListBox->setFocusPolicy(Qt::NoFocus);
     QScroller::grabGesture(FMasterListBox->viewport(), QScroller::TouchGesture);
     // The shown page's item keeps dark text on a light mark, whatever its group colour.
-    FMasterListBox->setStyleSheet(QStringLiteral(
-        "QListWidget { outline: 0; }"
-        "QListWidget::item { padding-left: 16px; border-bottom: 1px solid #EEEEEE; }"
-        "QListWidget::item:selected { background-color: #E3F2FD; color: #263238; }"));
+    FMasterListBox->setStyleSheet(
+        QStringLiteral("QListWidget { outline: 0; }"
+                       "QListWidget::item { padding-left: 16px; border-bottom: 1px solid #EEEEEE; }"
+                       "QListWidget::item:selected { background-color: %1; color: %2; }")
+            .arg(KWStyle::Css(KWStyle::SelectionBackground), KWStyle::Css(KWStyle::SelectionText)));
     Layout->addWidget(FMasterListBox);
     connect(FMasterListBox, &QListWidget::itemClicked, this, [this](QListWidgetItem* AItem) {
         if (AItem->flags().testFlag(Qt::ItemIsEnabled))
@@ -81,7 +83,7 @@ void TKWDrawer::AddHeader(const QString& AText, quint32 AColor)
     Item->setFlags(Qt::ItemIsEnabled);
     Item->setFont(HeadingFont(FMasterListBox->font()));
     Item->setForeground(QColor::fromRgba(AColor));
-    Item->setSizeHint({DrawerWidth, ItemHeight});
+    Item->setSizeHint(ItemSize);
 }
 
 void TKWDrawer::AddItem(const QString& APageId, const QString& AText, quint32 AColor)
@@ -89,7 +91,7 @@ void TKWDrawer::AddItem(const QString& APageId, const QString& AText, quint32 AC
     auto* Item = new QListWidgetItem(KWTranslate(AText), FMasterListBox);
     Item->setData(TagRole, APageId);
     Item->setData(ColorRole, AColor);
-    Item->setSizeHint({DrawerWidth, ItemHeight});
+    Item->setSizeHint(ItemSize);
     SetItemLook(Item, true);
 }
 
@@ -119,7 +121,7 @@ void TKWDrawer::SetItemLook(QListWidgetItem* AItem, bool AEnabled)
     const Qt::ItemFlags Selectable = Qt::ItemIsSelectable;
     AItem->setFlags(AEnabled ? Qt::ItemIsEnabled | Selectable : Selectable);
     AItem->setForeground(AEnabled ? QColor::fromRgba(AItem->data(ColorRole).toUInt())
-                                  : DisabledColor);
+                                  : QColor::fromRgba(KWStyle::DisabledColor));
 }
 
 void TKWDrawer::Open()
@@ -156,7 +158,7 @@ void TKWDrawer::mousePressEvent(QMouseEvent* AEvent)
 
 void TKWDrawer::paintEvent(QPaintEvent*)
 {
-    QPainter(this).fillRect(rect(), OverlayColor);
+    QPainter(this).fillRect(rect(), QColor::fromRgba(KWStyle::OverlayColor));
 }
 
 bool TKWDrawer::eventFilter(QObject* AWatched, QEvent* AEvent)

@@ -15,9 +15,6 @@ class TKWDrawer final : public QWidget
     Q_DISABLE_COPY_MOVE(TKWDrawer)
 
 public:
-    static constexpr int DrawerWidth = 350;
-    static constexpr int ItemHeight = 44;
-
     explicit TKWDrawer(QWidget* AOwner);
 
     // A header that cannot be chosen; AText is a German source text.

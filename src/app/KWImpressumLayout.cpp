@@ -21,10 +21,10 @@ constexpr std::array<TLibrary, 4> Libraries{{
     {"Qt 6", "GNU Lesser General Public License 3.0 (LGPL-3.0)",
      "Benutzeroberfläche, Datenbankzugriff und Netzwerk beruhen auf Qt 6 (© The Qt Company Ltd. "
      "und andere). Qt ist dynamisch eingebunden und darf durch eine eigene, kompatible Fassung "
-     "ersetzt werden; der Quelltext ist unter https://download.qt.io erhältlich."},
+     "ersetzt werden. Der Quelltext ist unter https://download.qt.io erhältlich."},
     {"JSON for Modern C++ (nlohmann/json)", "MIT-Lizenz",
      "Liest und schreibt die Beratungsdateien (© 2013-2022 Niels Lohmann). Nutzung, Änderung und "
-     "Weitergabe sind erlaubt, wenn Urheberrechtsvermerk und Lizenztext erhalten bleiben; ohne "
+     "Weitergabe sind erlaubt, wenn Urheberrechtsvermerk und Lizenztext erhalten bleiben. Ohne "
      "jede Gewährleistung."},
     {"SQLite", "Gemeinfrei (Public Domain)",
      "Speichert Betriebe und Beratungen in der lokalen Datenbank. Der Quelltext ist gemeinfrei "
@@ -32,7 +32,7 @@ constexpr std::array<TLibrary, 4> Libraries{{
     {"cpp-httplib", "MIT-Lizenz",
      "HTTP-Server des zentralen Datenspeichers qomvi-datastore (© 2012 Yuji Hirose). Nutzung, "
      "Änderung und Weitergabe sind erlaubt, wenn Urheberrechtsvermerk und Lizenztext erhalten "
-     "bleiben; ohne jede Gewährleistung."},
+     "bleiben. Ohne jede Gewährleistung."},
 }};
 
 QString Tr(const char* AText)
@@ -73,6 +73,7 @@ TKWImpressumLayout::TKWImpressumLayout(const TKWImpressumInfo& AInfo, QWidget* A
 {
     setObjectName(QStringLiteral("ImpressumLayout"));
     FBrowser->setObjectName(QStringLiteral("ImpressumText"));
+    FBrowser->setAccessibleName(KWTranslate(QStringLiteral("Information")));
     FBrowser->setFrameShape(QFrame::NoFrame);
     FBrowser->setOpenExternalLinks(true);
     FBrowser->setHtml(Html(AInfo));

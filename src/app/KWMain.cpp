@@ -6,6 +6,7 @@
 #include "KWDataManagement.h"
 #include "KWDataStore.h"
 #include "KWDrawer.h"
+#include "KWElidedLabel.h"
 #include "KWGestures.h"
 #include "KWGuiUtil.h"
 #include "KWImpressumLayout.h"
@@ -15,12 +16,15 @@
 #include "KWPage.h"
 #include "KWPageSelection.h"
 #include "KWPopup.h"
+#include "KWScreenshotWriter.h"
+#include "KWStyle.h"
 #include "KWTabBar.h"
 #include "KWTooltipLabel.h"
 #include "KWTranslateUtil.h"
 #include "KWUtilsGui.h"
 #include "KWVertScrollBox.h"
 
+#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputMethod>
@@ -34,16 +38,9 @@
 
 namespace {
 
-constexpr int ToolBarHeight = 48;
-constexpr int ToolButtonSize = 48;
-constexpr int BackButtonWidth = 144;
-constexpr QSize ToolIconSize{26, 26};
-constexpr int TitleLayoutWidth = 596;
-constexpr int TitlePadding = 5;
-constexpr qreal TitleScale = 1.15;
-constexpr qreal KommentarScale = 1.5;
-constexpr quint32 BrowserBackground = 0xFFDBECD7;
-constexpr quint32 PageBackground = 0xFFF5F5F5;
+// Five buttons on the right; the left side (back and save) is given the same width, so that
+// the title stays in the middle of the bar.
+constexpr int ToolBarSideWidth = 5 * KWStyle::ToolButtonSize;
 const QString Besuchsdaten = QStringLiteral("ErfassungBesuchsdaten");
 const QString StallerhebungLiegebereich = QStringLiteral("ErfassungStallerhebungLiegebereich");
 const QString Kommentar = QStringLiteral("Kommentar");
@@ -87,6 +84,7 @@ TMainForm::TMainForm(TKWMainFormSetup ASetup)
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("qomvi"));
     setAutoFillBackground(true);
+    setMinimumSize(KWStyle::WindowMinWidth, KWStyle::WindowMinHeight);
     resize(DesignSize);
 
     FDetailPanel = new QWidget(this);
@@ -141,6 +139,7 @@ TMainForm::~TMainForm()
     delete FDetailPanel;
     FDataManagement.reset();
     FTooltipLabel.reset();
+    KWFinishScreenshots();
     TCodes::Terminate();
     TKWTranslateUtil::Close();
     KWLog(QStringLiteral("*** MainForm destroyed ***"));
@@ -150,7 +149,7 @@ QWidget* TMainForm::CreateDetailToolBar()
 {
     auto* ToolBar = new QWidget(FDetailPanel);
     ToolBar->setObjectName(QStringLiteral("DetailToolBar"));
-    ToolBar->setFixedHeight(ToolBarHeight);
+    ToolBar->setFixedHeight(KWStyle::ToolBarHeight);
     ToolBar->setAttribute(Qt::WA_StyledBackground);
     ToolBar->setStyleSheet(QStringLiteral(
         "#DetailToolBar { background-color: rgba(255,255,255,170);"
@@ -160,8 +159,8 @@ QWidget* TMainForm::CreateDetailToolBar()
         "#DetailToolBar QToolButton:pressed { background-color: rgba(0,0,0,40); }"));
 
     FBackPagesButton = CreateToolButton(QStringLiteral("BackPagesButton"),
-                                        QStringLiteral("ToolBack"), QString());
-    FBackPagesButton->setFixedWidth(BackButtonWidth);
+                                        QStringLiteral("ToolBack"), KWPageBetriebsauswahl);
+    FBackPagesButton->setFixedWidth(KWStyle::BackButtonWidth);
     FBackPagesButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     FBackPagesButton->setText(u' ' + KWTranslate(KWPageBetriebsauswahl));
     FUserButton = CreateToolButton(QStringLiteral("UserButton"), QStringLiteral("ToolSave"),
@@ -194,49 +193,55 @@ QWidget* TMainForm::CreateDetailToolBar()
                                 FEnabledPagesButton, FImpressumButton})
         Right->addWidget(Button);
 
+    // The title takes what the buttons leave, up to its designed width; longer titles end
+    // in "…" rather than run under the buttons.
     auto* TitleLayout = new QWidget(ToolBar);
     TitleLayout->setObjectName(QStringLiteral("TitleLayout"));
-    TitleLayout->setFixedWidth(TitleLayoutWidth);
+    TitleLayout->setMaximumWidth(KWStyle::TitleWidth);
+    TitleLayout->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* TitleLines = new QVBoxLayout(TitleLayout);
-    TitleLines->setContentsMargins(0, TitlePadding, 0, TitlePadding);
+    TitleLines->setContentsMargins(0, KWStyle::TitlePadding, 0, KWStyle::TitlePadding);
     TitleLines->setSpacing(0);
-    FDetailTitleLabel = new QLabel(TitleLayout);
+    FDetailTitleLabel = new TKWElidedLabel(TitleLayout);
     FDetailTitleLabel->setObjectName(QStringLiteral("DetailTitleLabel"));
-    QFont TitleFont = KWScaledFont(FDetailTitleLabel->font(), TitleScale);
+    QFont TitleFont = KWScaledFont(FDetailTitleLabel->font(), KWStyle::TitleFontFactor);
     TitleFont.setBold(true);
     FDetailTitleLabel->setFont(TitleFont);
-    FToolTipLabel = new QLabel(TitleLayout);
+    FToolTipLabel = new TKWElidedLabel(TitleLayout);
     FToolTipLabel->setObjectName(QStringLiteral("ToolTipLabel"));
     for (QLabel* Label : {FDetailTitleLabel, FToolTipLabel}) {
         Label->setAlignment(Qt::AlignCenter);
-        Label->setWordWrap(false);
         TitleLines->addWidget(Label);
     }
 
-    // Equal side columns keep the title in the middle of the bar.
     auto* Grid = new QGridLayout(ToolBar);
     Grid->setContentsMargins(0, 0, 0, 0);
     Grid->setSpacing(0);
     Grid->addLayout(Left, 0, 0);
     Grid->addWidget(TitleLayout, 0, 1);
     Grid->addLayout(Right, 0, 2);
-    Grid->setColumnStretch(0, 1);
-    Grid->setColumnStretch(2, 1);
+    for (int Side : {0, 2}) {
+        Grid->setColumnMinimumWidth(Side, ToolBarSideWidth);
+        Grid->setColumnStretch(Side, 1);
+    }
+    Grid->setColumnStretch(1, 2);
     return ToolBar;
 }
 
+// AFunction (German source text) is what the button does: its hint and its accessible name.
 QToolButton* TMainForm::CreateToolButton(const QString& AName, const QString& AIcon,
-                                         const QString& AHint)
+                                         const QString& AFunction)
 {
     auto* Button = new QToolButton(FDetailPanel);
     Button->setObjectName(AName);
     Button->setIcon(KWLoadIconResource(AIcon));
-    Button->setIconSize(ToolIconSize);
-    Button->setFixedSize(ToolButtonSize, ToolButtonSize);
+    Button->setIconSize({KWStyle::ToolIconSize, KWStyle::ToolIconSize});
+    Button->setFixedSize(KWStyle::ToolButtonSize, KWStyle::ToolButtonSize);
     Button->setAutoRaise(true);
     Button->setFocusPolicy(Qt::NoFocus);
-    if (!AHint.isEmpty())
-        Button->setToolTip(KWTranslate(AHint));
+    const QString Function = KWTranslate(AFunction);
+    Button->setToolTip(Function);
+    Button->setAccessibleName(Function);
     return Button;
 }
 
@@ -292,6 +297,9 @@ void TMainForm::CreatePage(const QString& APageId)
     QWidget* Tab = FTabItems.value(APageId);
     const TKWPageContext Context{*FDataManagement, FDialogs, *FPopup, *FTooltipLabel};
     const TKWPageObject Object = FPageFactory(APageId, Context, Tab);
+    // Assistive technology announces a page by the title the window shows for it.
+    if (const TKWPageInfo* Info = KWFindPage(APageId); Info && Object.Widget->accessibleName().isEmpty())
+        Object.Widget->setAccessibleName(KWTranslate(Info->Title));
     Object.Widget->resize(DesignSize.width(), Object.Widget->height());
     Object.Page->Init();
     Tab->layout()->addWidget(Object.Widget);
@@ -358,6 +366,7 @@ void TMainForm::CheckNPerformChangeTab(const QString& APageId)
     const bool ToBrowser = APageId == KWPageBetriebsauswahl;
     if (Page(FPageID)->Leave()) {
         FDataManagement->SaveBetriebsbesuch();
+        TellAboutExampleVisit();
     } else if (!ToBrowser) {
         FDialogs.ShowMessage(dtError, {PflichtFehlt, QStringLiteral("Bitte füllen sie diese aus.")});
         return;
@@ -396,6 +405,8 @@ void TMainForm::TabControl1Change()
 
 QString TMainForm::BetriebsauswahlActionSelected(TKWAction AAction)
 {
+    // The last page's picture may still be on its way into the visit folder.
+    KWFinishScreenshots();
     switch (AAction) {
     case aBeratungLoeschen:
         return FDataManagement->DeleteBetriebsbesuch(AAction);
@@ -408,6 +419,7 @@ QString TMainForm::BetriebsauswahlActionSelected(TKWAction AAction)
         break;
     }
     const QString Result = FDataManagement->LoadBetriebsbesuch(AAction);
+    FExampleVisitTold = false;
     SelectTab(Besuchsdaten);
     return Result;
 }
@@ -430,8 +442,8 @@ void TMainForm::RefreshTitle()
     const TKWPageInfo& Info = KWPageCatalogue()[ActiveTabIndex()];
     const bool Browser = Info.PageId == KWPageBetriebsauswahl;
     QPalette Palette = palette();
-    Palette.setColor(QPalette::Window, QColor::fromRgba(Browser ? BrowserBackground
-                                                                : PageBackground));
+    Palette.setColor(QPalette::Window, QColor::fromRgba(Browser ? KWStyle::BrowserBackground
+                                                                : KWStyle::PageBackground));
     setPalette(Palette);
     FDetailTitleLabel->setText(KWTranslate(Info.Title));
     // A page without a hint keeps its title alone in the middle of the bar.
@@ -464,6 +476,44 @@ void TMainForm::BackButtonClick()
 void TMainForm::UserButtonClick()
 {
     FDataManagement->SaveBetriebsbesuch();
+    TellAboutExampleVisit();
+}
+
+// An example visit stays as it is, which the user would otherwise find out only later.
+void TMainForm::TellAboutExampleVisit()
+{
+    if (FExampleVisitTold || !FDataManagement->IsExampleVisit())
+        return;
+    FExampleVisitTold = true;
+    FDialogs.ShowMessage(dtInformation,
+                         {QStringLiteral("Beispielberatungen werden nicht gespeichert."),
+                          QStringLiteral("Wenn Sie den Stall auf der ersten Seite umbenennen (ohne "
+                                         "\"Demo\" am Anfang), wird daraus eine eigene "
+                                         "Beratung.")});
+}
+
+// On a desktop the close request is the moment to save the state. A save that fails keeps the
+// window open and asks, so that closing never loses a visit unnoticed.
+void TMainForm::closeEvent(QCloseEvent* AEvent)
+{
+    if (FCloseWithoutSaving)
+        return;
+    try {
+        FormSaveState();
+    } catch (const std::exception& E) {
+        AEvent->ignore();
+        const QString Message = QString::fromUtf8(E.what());
+        KWLog(QStringLiteral("TMainForm.FormCloseQuery - Exception"));
+        KWLog(QStringLiteral("  Message: ") + Message);
+        FDialogs.ConfirmText(KWActionErrorText(Message) + QStringLiteral("\r\n\r\n") +
+                                 KWTranslate(QStringLiteral("Trotzdem schließen?")),
+                             dbYes | dbNo, dbNo, [this](TKWDialogButton AAnswer) {
+                                 if (AAnswer != dbYes)
+                                     return;
+                                 FCloseWithoutSaving = true;
+                                 close();
+                             });
+    }
 }
 
 void TMainForm::FormSaveState()
@@ -505,7 +555,8 @@ void TMainForm::KommentarButtonClick()
     delete FKommentarFeld;
     FKommentarFeld = new QPlainTextEdit(FPopup);
     FKommentarFeld->setObjectName(QStringLiteral("KommentarFeld"));
-    QFont Font = KWScaledFont(FKommentarFeld->font(), KommentarScale);
+    FKommentarFeld->setAccessibleName(KWTranslate(Kommentar));
+    QFont Font = KWScaledFont(FKommentarFeld->font(), KWStyle::KommentarFontFactor);
     Font.setBold(true);
     FKommentarFeld->setFont(Font);
     FKommentarFeld->setLineWrapMode(QPlainTextEdit::WidgetWidth);

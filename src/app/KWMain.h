@@ -98,6 +98,8 @@ public:
     int KeyboardOffset() const;
 
 protected:
+    // Saves the visit as FormSaveState does.
+    void closeEvent(QCloseEvent* AEvent) override;
     void keyPressEvent(QKeyEvent* AEvent) override;
     void keyReleaseEvent(QKeyEvent* AEvent) override;
 
@@ -115,6 +117,7 @@ private:
     void MasterListItemMark(const QString& APageId);
     void ButtonListItemMark(const QString& APageId);
     void ButtonListEnable(bool AEnabled);
+    void TellAboutExampleVisit();
     bool EnabledPagesCloseQuery();
     bool ImpressumCloseQuery();
     void KommentarChanged();
@@ -151,6 +154,10 @@ private:
     QPointer<QPlainTextEdit> FKommentarFeld;
     TKWImpressumLayout* FImpressumLayout = nullptr;
     bool FMenuIsShowing = false;
+    // The open example visit has told the user that it is not saved.
+    bool FExampleVisitTold = false;
+    // The user chose to close although the visit could not be saved.
+    bool FCloseWithoutSaving = false;
     QHash<QString, QWidget*> FTabItems;
     QHash<QString, TKWPageObject> FPages;
     TKWBetriebsauswahl* FBetriebsauswahl = nullptr;

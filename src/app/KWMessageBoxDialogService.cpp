@@ -1,5 +1,6 @@
 #include "KWMessageBoxDialogService.h"
 
+#include "KWStyle.h"
 #include "KWTranslateUtil.h"
 
 #include <QMessageBox>
@@ -65,6 +66,7 @@ void TKWMessageBoxDialogService::Execute(const TKWDialogRequest& ARequest,
         if (!Buttons.testFlag(Look.Button))
             continue;
         QPushButton* Button = Box->addButton(KWTranslate(QString::fromUtf8(Look.Text)), Look.Role);
+        Button->setMinimumSize(KWStyle::DialogButtonWidth, KWStyle::TouchTarget);
         Answers.emplace(Button, Look.Button);
         if (Look.Button == ARequest.DefaultButton)
             Box->setDefaultButton(Button);

@@ -9,7 +9,7 @@
 namespace {
 
 // The touch area of a page button reaches this far beside its square.
-constexpr int SquareGap = (KWTabBarPitch - KWTabBarSquare) / 2;
+constexpr int SquareGap = (KWStyle::TabBarPitch - KWStyle::TabBarSquare) / 2;
 
 } // namespace
 
@@ -79,10 +79,10 @@ std::vector<int> KWTabBarButtonLefts(int ABarWidth, int AButtonCount)
     const double Centre = ABarWidth / 2.0;
     const double Middle = AButtonCount / 2.0;
     const auto Centred = [&](int AChild) {
-        return Centre + (AChild - Middle) * KWTabBarPitch - KWTabBarSquare / 2.0;
+        return Centre + (AChild - Middle) * KWStyle::TabBarPitch - KWStyle::TabBarSquare / 2.0;
     };
-    const int MinLeft = KWMasterButtonWidth + SquareGap;
-    const int MaxLeft = ABarWidth - SquareGap - KWTabBarSquare;
+    const int MinLeft = KWStyle::MasterButtonWidth + SquareGap;
+    const int MaxLeft = ABarWidth - SquareGap - KWStyle::TabBarSquare;
     const bool Fits = Centred(1) >= MinLeft && Centred(AButtonCount) <= MaxLeft;
     const double Pitch =
         AButtonCount > 1 ? double(MaxLeft - MinLeft) / (AButtonCount - 1) : 0;

@@ -5,6 +5,8 @@
 // tool buttons appear, where the page buttons sit, where the comment caret goes and how far the
 // page area moves up for the on-screen keyboard.
 
+#include "KWStyle.h"
+
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -61,12 +63,6 @@ struct TKWToolButtonsShown
 };
 
 TKWToolButtonsShown KWToolButtonsShown(const QString& APageId);
-
-// Size of the tab bar's controls.
-inline constexpr int KWTabBarHeight = 40;
-inline constexpr int KWTabBarPitch = 40;
-inline constexpr int KWTabBarSquare = 30;
-inline constexpr int KWMasterButtonWidth = 48;
 
 // Left edges of the coloured squares of AButtonCount page buttons on a bar of ABarWidth. The
 // menu button and the page buttons are spread evenly around the bar's centre at a pitch of 40;

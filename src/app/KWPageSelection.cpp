@@ -1,12 +1,16 @@
 #include "KWPageSelection.h"
 
 #include "KWGuiUtil.h"
+#include "KWStyle.h"
+#include "KWSwitch.h"
 #include "KWTranslateUtil.h"
 
-#include <QCheckBox>
+#include <QApplication>
 #include <QFrame>
+#include <QProxyStyle>
 #include <QLabel>
 #include <QPushButton>
+#include <QScroller>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -14,7 +18,7 @@ namespace {
 
 constexpr QSize FrameSize{720, 590};
 constexpr int HeadingPixelSize = 14;
-constexpr QSize QuickButtonSize{257, 35};
+constexpr QSize QuickButtonSize{257, KWStyle::TouchTarget};
 constexpr std::array<int, KWQuickButtonCount> QuickButtonTops{8, 56, 112, 160, 208, 256};
 constexpr int EntryRole = Qt::UserRole;
 // Quick buttons look like the entries of a list.
@@ -22,6 +26,22 @@ const QString QuickButtonStyle =
     QStringLiteral("QPushButton { text-align: left; padding-left: 6px; border: none;"
                    " border-bottom: 1px solid #DDDDDD; background-color: white; }"
                    "QPushButton:pressed { background-color: #E3F2FD; }");
+constexpr int TreeCheckBoxSize = 24;
+
+// Check boxes a finger can hit, with the text moved aside to make room for them.
+class TTouchTreeStyle final : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    int pixelMetric(PixelMetric AMetric, const QStyleOption* AOption,
+                    const QWidget* AWidget) const override
+    {
+        if (AMetric == PM_IndicatorWidth || AMetric == PM_IndicatorHeight)
+            return TreeCheckBoxSize;
+        return QProxyStyle::pixelMetric(AMetric, AOption, AWidget);
+    }
+};
 
 QFrame* WhitePanel(QWidget* AParent, const QString& AName, const QRect& AGeometry)
 {
@@ -50,7 +70,7 @@ QLabel* Label(QWidget* AParent, const QString& AName, const QString& AText, cons
 } // namespace
 
 TKWPageSelection::TKWPageSelection(QWidget* AOwner)
-    : QWidget(AOwner), FSwitchPageDetailResearch(new QCheckBox(this)),
+    : QWidget(AOwner), FSwitchPageDetailResearch(new TKWSwitch(this)),
       FTreeView(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("PageSelection"));
@@ -72,18 +92,26 @@ TKWPageSelection::TKWPageSelection(QWidget* AOwner)
     WhitePanel(this, QStringLiteral("Rectangle1"), {8, 368, 273, 217});
     Label(this, QStringLiteral("Label2"), QStringLiteral("Erfassung"), {16, 376, 257, 20}, false);
     QLabel* Label4 = Label(this, QStringLiteral("Label4"), QStringLiteral("Wissenschaftlich"),
-                           {16, 400, 145, 24}, false);
+                           {16, 400, 145, KWStyle::TouchTarget}, false);
     Label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     FSwitchPageDetailResearch->setObjectName(QStringLiteral("SwitchPageDetailResearch"));
-    FSwitchPageDetailResearch->setGeometry(168, 400, 60, 24);
+    FSwitchPageDetailResearch->setAccessibleName(Label4->text());
+    FSwitchPageDetailResearch->move(168, 400);
     FSwitchPageDetailResearch->raise();
     Label(this, QStringLiteral("LabelTree"), QStringLiteral("Direktauswahl"), {288, 8, 425, 16},
           true);
     FTreeView->setObjectName(QStringLiteral("FTreeView"));
     FTreeView->setGeometry(288, 24, 425, 561);
+    FTreeView->setAccessibleName(KWTranslate(QStringLiteral("Direktauswahl")));
     FTreeView->setHeaderHidden(true);
+    auto* TreeStyle = new TTouchTreeStyle(QApplication::style()->name());
+    TreeStyle->setParent(FTreeView);
+    FTreeView->setStyle(TreeStyle);
     FTreeView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    FTreeView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Finger-sized rows need more room than the tree has: it scrolls by dragging.
+    FTreeView->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    FTreeView->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    QScroller::grabGesture(FTreeView->viewport(), QScroller::TouchGesture);
     connect(FTreeView, &QTreeWidget::itemPressed, this,
             [this](QTreeWidgetItem* AItem) { FPressedState = AItem->checkState(0); });
     connect(FTreeView, &QTreeWidget::itemClicked, this, &TKWPageSelection::TreeViewClick);
@@ -117,6 +145,8 @@ void TKWPageSelection::Enter()
         Item->setData(0, EntryRole, Index);
         Item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         Item->setCheckState(0, Entry.IsEntrySelected ? Qt::Checked : Qt::Unchecked);
+        // A tap anywhere on the row toggles it, so the row is the finger's target.
+        Item->setSizeHint(0, {0, KWStyle::TouchTarget});
     }
     FTreeView->expandAll();
     FIsRefreshing = false;

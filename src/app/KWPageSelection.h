@@ -4,9 +4,9 @@
 
 #include <QWidget>
 
-class QCheckBox;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TKWSwitch;
 
 // The frame of the page selection popup: quick buttons on the left, the research switch below
 // them and the tree of recording pages and single-cow details on the right. The selection
@@ -35,7 +35,7 @@ private:
     void TreeViewChangeCheck(QTreeWidgetItem* AItem);
     TListEntry& EntryOf(const QTreeWidgetItem* AItem);
 
-    QCheckBox* FSwitchPageDetailResearch;
+    TKWSwitch* FSwitchPageDetailResearch;
     QTreeWidget* FTreeView;
     TKWPageSelectionList FListEntries;
     // True while the tree is filled, so the filling is not taken as the user's change.

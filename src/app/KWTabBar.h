@@ -5,6 +5,7 @@
 
 #include <vector>
 
+class QLabel;
 class QToolButton;
 
 // A page button of the tab bar: a square in its group colour, faded for the shown page, turned
@@ -35,7 +36,8 @@ private:
 };
 
 // The bar below the pages: the menu button that opens the drawer and one coloured button per
-// page, spread around the bar's centre.
+// page, spread around the bar's centre. A finger has no hover: while a page button is pressed,
+// the page's title shows above it.
 class TKWTabBar final : public QWidget
 {
     Q_OBJECT
@@ -45,10 +47,12 @@ public:
     explicit TKWTabBar(QWidget* AParent);
 
     QToolButton* MasterButton() const { return FMasterButton; }
-    // Adds the button of a page; AHint (German source text) is shown translated on hovering.
-    void AddPageButton(const QString& APageId, quint32 AColor, const QString& AHint);
+    // Adds the button of a page; ATitle (German source text) names it, is its hint on hovering
+    // and shows above it while it is pressed.
+    void AddPageButton(const QString& APageId, quint32 AColor, const QString& ATitle);
     const std::vector<TKWColorButton*>& PageButtons() const { return FPageButtons; }
     TKWColorButton* PageButton(const QString& APageId) const;
+    QLabel* PressedTitleLabel() const { return FPressedTitleLabel; }
     // Marks every page button for the shown page.
     void Mark(const QString& AShownPage);
 
@@ -61,7 +65,10 @@ protected:
 
 private:
     void PlaceButtons();
+    void ShowPressedTitle(const TKWColorButton* AButton);
 
     QToolButton* FMasterButton;
+    // Lives in the window above the bar, so it is not clipped by the bar's height.
+    QLabel* FPressedTitleLabel;
     std::vector<TKWColorButton*> FPageButtons;
 };

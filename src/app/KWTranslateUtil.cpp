@@ -91,6 +91,8 @@ void TKWTranslateUtil::Open(const QString& ALanguage)
 
 QString TKWTranslateUtil::Translate(const QString& AText)
 {
+    if (AText.isEmpty())
+        return AText; // nothing to translate, and nothing to report
     if (Dictionary) {
         const auto Found = Dictionary->constFind(LookupKey(AText));
         if (Found != Dictionary->constEnd())

@@ -2,13 +2,13 @@
 
 #include "KWException.h"
 #include "KWGestures.h"
+#include "KWScreenshotWriter.h"
 #include "KWUtils.h"
 
 #include <QDir>
 #include <QHash>
 #include <QPainter>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QWidget>
@@ -112,10 +112,8 @@ void KWMakeScreenshot(QWidget* AControl, const QString& AName)
         if (!QDir().mkpath(Path))
             throw EKWException(QStringLiteral("The folder cannot be created."));
         Path = QDir(Path).filePath(AName + QStringLiteral(".png"));
-        QSaveFile File(Path);
-        if (!File.open(QIODevice::WriteOnly) || !AControl->grab().save(&File, "PNG") ||
-            !File.commit())
-            throw EKWException(File.errorString());
+        // Only the grab needs this thread; encoding and writing take longer and happen aside.
+        TKWScreenshotWriter::Instance().Write(Path, AControl->grab().toImage());
     } catch (const std::exception& E) {
         KWLog(QStringLiteral("KWUtils.KWMakeScreenshot - Exception"));
         KWLog(QStringLiteral("  Name:    ") + Path);

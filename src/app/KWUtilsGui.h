@@ -32,7 +32,8 @@ QIcon KWLoadIconResource(const QString& AName);
 // Fills the three shared marker pictures; the main window calls it once.
 void KWLoadSharedBitmaps();
 // Saves a picture of a visible control as AName + ".png" in the active visit's folder (the
-// data folder itself while no visit is active). Failures are logged, never raised.
+// data folder itself while no visit is active). The picture is taken at once and written a
+// little later (KWFinishScreenshots waits for it). Failures are logged, never raised.
 void KWMakeScreenshot(QWidget* AControl, const QString& AName);
 // AFont at AFactor times its size, whether its size is given in points or pixels.
 QFont KWScaledFont(QFont AFont, qreal AFactor);

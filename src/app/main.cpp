@@ -49,43 +49,54 @@ int RunWindow(const TKWMainFormSetup& ASetup)
     return TKWApplication::exec();
 }
 
-// The picture sheet opens no window, so it needs no display: unless told otherwise it draws on
-// the offscreen platform.
-void UseOffscreenForPictureSheet(int argc, char** argv)
-{
-    for (int I = 1; I < argc; ++I)
-        if (QByteArray(argv[I]).startsWith("--picture-sheet") &&
-            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
+    QCommandLineParser Parser;
+    Parser.setApplicationDescription(
+        QStringLiteral("Records and evaluates farm visits on dairy farms."));
+    const QCommandLineOption Help = Parser.addHelpOption();
+    const QCommandLineOption Language(
+        QStringLiteral("language"),
+        QStringLiteral("Starts with the dictionary of LANGUAGE active (EN)."),
+        QStringLiteral("LANGUAGE"));
+    const QCommandLineOption Tour(
+        QStringLiteral("tour"),
+        QStringLiteral("Opens the example visit, saves a picture of every page into FOLDER "
+                       "and ends."),
+        QStringLiteral("FOLDER"));
+    const QCommandLineOption PictureSheet(
+        QStringLiteral("picture-sheet"),
+        QStringLiteral("Draws every picture the program carries, each with its name, into the "
+                       "PNG file FILE and ends."),
+        QStringLiteral("FILE"));
+    Parser.addOptions({Language, Tour, PictureSheet});
+    // Read before the application object exists: asking for help or mistyping an option needs
+    // no display and starts nothing.
+    QStringList Arguments;
+    for (int Index = 0; Index < argc; ++Index)
+        Arguments << QString::fromLocal8Bit(argv[Index]);
+    if (!Parser.parse(Arguments)) {
+        PrintError(Parser.errorText());
+        return 1;
+    }
+    if (Parser.isSet(Help) || Parser.isSet(QStringLiteral("help-all"))) {
+        // Without an application object the parser does not know the program's name.
+        std::fputs(qPrintable(Parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                        QStringLiteral("qomvi"))),
+                   stdout);
+        return 0;
+    }
+
+    // The picture sheet opens no window, so it needs no display: unless told otherwise it draws
+    // on the offscreen platform.
+    if (Parser.isSet(PictureSheet) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     KWLogStarted();
-    UseOffscreenForPictureSheet(argc, argv);
     int Result = 1;
     try {
         TKWApplication App(argc, argv);
-        QCommandLineParser Parser;
-        Parser.addHelpOption();
-        const QCommandLineOption Language(
-            QStringLiteral("language"),
-            QStringLiteral("Starts with the dictionary of LANGUAGE active (EN)."),
-            QStringLiteral("LANGUAGE"));
-        const QCommandLineOption Tour(
-            QStringLiteral("tour"),
-            QStringLiteral("Opens the example visit, saves a picture of every page into FOLDER "
-                           "and ends."),
-            QStringLiteral("FOLDER"));
-        const QCommandLineOption PictureSheet(
-            QStringLiteral("picture-sheet"),
-            QStringLiteral("Draws every picture the program carries, each with its name, into "
-                           "the PNG file FILE and ends."),
-            QStringLiteral("FILE"));
-        Parser.addOptions({Language, Tour, PictureSheet});
-        Parser.process(App);
         const TKWMainFormSetup Setup{TKWDBUtil::DefaultDatabasePath(), Parser.value(Language)};
         if (Parser.isSet(PictureSheet)) {
             Result = RunPictureSheet(Parser.value(PictureSheet));

@@ -241,12 +241,20 @@ QString TKWDataManagement::SaveBetriebsbesuch()
     QDir().mkpath(Folder.path());
     KWSaveTextFile(Folder.filePath(QStringLiteral("BeratungVoll.json")), Text);
 
-    if (FDataState == dsBeratungBearbeiten && TKWDBUtil::IsDemoStall(Stall) && FDBUtil->WasDemoOnLoad())
+    if (IsExampleVisit())
         return {}; // example visits are never written back
     SaveRows(Name, Datum, Stall, Text);
     FActiveBetrieb = Name;
     FDataState = dsBeratungBearbeiten;
     return {};
+}
+
+bool TKWDataManagement::IsExampleVisit() const
+{
+    const QString Stall = FDataStore->GetDataErfassung(Betriebsdaten)
+                              .FieldByName(QStringLiteral("Stallname"))
+                              .AsString();
+    return FDataState != dsKeineDaten && FDBUtil->WasDemoOnLoad() && TKWDBUtil::IsDemoStall(Stall);
 }
 
 void TKWDataManagement::SaveRows(const QString& AName, const QDate& ADatum, const QString& AStall,

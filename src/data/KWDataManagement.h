@@ -38,6 +38,10 @@ public:
     TDataState DataState() const { return FDataState; }
 
     QString LoadBetriebsbesuch(TKWAction AAction);
+    // The open visit was opened from an example visit (edited or followed up) and its barn still
+    // starts with "Demo": saving writes its file, never the database. Renaming the barn makes
+    // it a visit of its own.
+    bool IsExampleVisit() const;
     // Writes "BeratungVoll.json" and the database rows of the open visit (one transaction).
     QString SaveBetriebsbesuch();
     QString DeleteBetriebsbesuch(TKWAction AAction);

@@ -4,7 +4,9 @@
 #include "KWDBUtil.h"
 #include "KWDataManagement.h"
 #include "KWDialogService.h"
+#include "KWStyle.h"
 #include "KWTranslateUtil.h"
+#include "KWUtilsGui.h"
 
 #include <QHBoxLayout>
 #include <QIdentityProxyModel>
@@ -18,10 +20,10 @@
 
 namespace {
 
-constexpr int HeaderHeight = 40;
+constexpr int HeaderHeight = KWStyle::TouchTarget;
 constexpr int MinColumnWidth = 300;
-const QColor DeleteColor = QColor::fromRgba(0xFFF44336);
-const QColor UploadColor = QColor::fromRgba(0xFF3643F4);
+constexpr qreal RowHeightFactor = 1.2;
+constexpr qreal ActionRowHeightFactor = 1.5;
 
 // A visit row shows its barn and, below it, the timestamp and status.
 class TVisitRows final : public QIdentityProxyModel
@@ -45,7 +47,8 @@ public:
     }
 };
 
-// Rows with larger text, more height and the accessory arrow on the right.
+// Rows with larger text, more height (at least a finger's) and the accessory arrow on the
+// right. A row with a text colour of its own keeps it when selected.
 class TArrowRows final : public QStyledItemDelegate
 {
 public:
@@ -57,10 +60,25 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& AOption, const QModelIndex& AIndex) const override
     {
         QSize Size = QStyledItemDelegate::sizeHint(AOption, AIndex);
-        Size.setHeight(static_cast<int>(Size.height() * FHeightFactor) + 8);
+        Size.setHeight(
+            std::max(static_cast<int>(Size.height() * FHeightFactor) + 8, KWStyle::TouchTarget));
         return Size;
     }
 
+protected:
+    void initStyleOption(QStyleOptionViewItem* AOption, const QModelIndex& AIndex) const override
+    {
+        QStyledItemDelegate::initStyleOption(AOption, AIndex);
+        const QVariant Foreground = AIndex.data(Qt::ForegroundRole);
+        AOption->palette.setBrush(QPalette::HighlightedText,
+                                  Foreground.isValid()
+                                      ? qvariant_cast<QBrush>(Foreground)
+                                      : QBrush(QColor::fromRgba(KWStyle::SelectionText)));
+        AOption->palette.setColor(QPalette::Highlight,
+                                  QColor::fromRgba(KWStyle::SelectionBackground));
+    }
+
+public:
     void paint(QPainter* APainter, const QStyleOptionViewItem& AOption,
                const QModelIndex& AIndex) const override
     {
@@ -85,21 +103,31 @@ private:
 
 void EnlargeFont(QWidget* AWidget, double AFactor)
 {
-    QFont Font = AWidget->font();
-    Font.setPointSizeF(Font.pointSizeF() * AFactor);
-    AWidget->setFont(Font);
+    AWidget->setFont(KWScaledFont(AWidget->font(), AFactor));
 }
 
-QListView* CreateListView(QWidget* AParent)
+QListView* CreateListView(QWidget* AParent, const QString& AName)
 {
     auto* List = new QListView(AParent);
+    List->setObjectName(AName);
     List->setEditTriggers(QAbstractItemView::NoEditTriggers);
     List->setSelectionMode(QAbstractItemView::SingleSelection);
     List->setFrameShape(QFrame::NoFrame);
     List->setUniformItemSizes(false);
-    EnlargeFont(List, 1.5);
-    List->setItemDelegate(new TArrowRows(1.2, true, List));
+    // Long names end in "…" within the column instead of scrolling sideways.
+    List->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    EnlargeFont(List, KWStyle::ListFontFactor);
+    List->setItemDelegate(new TArrowRows(RowHeightFactor, true, List));
     return List;
+}
+
+// The look ("addtoolbutton") is shared; the name and the function tell the two apart.
+void NameAddButton(QToolButton* AButton, const QString& AName, const QString& AFunction)
+{
+    const QString Function = KWTranslate(AFunction);
+    AButton->setObjectName(AName);
+    AButton->setToolTip(Function);
+    AButton->setAccessibleName(Function);
 }
 
 } // namespace
@@ -113,19 +141,22 @@ TKWBetriebsauswahl::TKWBetriebsauswahl(TKWDataManagement& ADataManagement, TKWDi
 
 void TKWBetriebsauswahl::Init()
 {
-    FListViewBetrieb = CreateListView(this);
+    FListViewBetrieb = CreateListView(this, QStringLiteral("FListViewBetrieb"));
     FListViewBetrieb->setModel(&FDBUtil.BetriebSelectQuery());
     FListViewBetrieb->setModelColumn(FDBUtil.BetriebSelectQuery().FieldIndex(QStringLiteral("Name")));
 
-    FListViewBetriebsbesuch = CreateListView(this);
+    FListViewBetriebsbesuch = CreateListView(this, QStringLiteral("FListViewBetriebsbesuch"));
     auto* Visits = new TVisitRows(FListViewBetriebsbesuch);
     Visits->setSourceModel(&FDBUtil.BetriebsbesuchSelectQuery());
     FListViewBetriebsbesuch->setModel(Visits);
 
     FListViewBearbeitung = new QListWidget(this);
+    FListViewBearbeitung->setObjectName(QStringLiteral("FListViewBearbeitung"));
+    FListViewBearbeitung->setAccessibleName(KWTranslate(QStringLiteral("Aktionen")));
     FListViewBearbeitung->setFrameShape(QFrame::NoFrame);
-    EnlargeFont(FListViewBearbeitung, 1.5);
-    FListViewBearbeitung->setItemDelegate(new TArrowRows(1.5, false, FListViewBearbeitung));
+    EnlargeFont(FListViewBearbeitung, KWStyle::ListFontFactor);
+    FListViewBearbeitung->setItemDelegate(
+        new TArrowRows(ActionRowHeightFactor, false, FListViewBearbeitung));
     auto AddAction = [&](const char* AText, const QColor& AColor) {
         auto* Item = new QListWidgetItem(KWTranslate(QString::fromUtf8(AText)), FListViewBearbeitung);
         if (AColor.isValid())
@@ -134,14 +165,16 @@ void TKWBetriebsauswahl::Init()
     };
     FItemBearbeiten = AddAction("Bearbeiten", {});
     FItemFolgeberatung = AddAction("Folgeberatung", {});
-    FItemLoeschen = AddAction("Löschen", DeleteColor);
-    FItemTransfer = AddAction("Upload zum Server", UploadColor);
-    // The two coloured rows keep their colour when selected.
-    FListViewBearbeitung->setStyleSheet(QStringLiteral("QListWidget::item:selected { background: #d8e6f3; }"));
+    FItemLoeschen = AddAction("Löschen", QColor::fromRgba(KWStyle::DeleteColor));
+    FItemTransfer = AddAction("Upload zum Server", QColor::fromRgba(KWStyle::UploadColor));
 
     FColumnBetrieb = CreateColumn(QStringLiteral("Betrieb"), &FButtonBetrieb, FListViewBetrieb);
     FColumnBetriebsbesuch =
         CreateColumn(QStringLiteral("Beratung"), &FButtonBetriebsbesuch, FListViewBetriebsbesuch);
+    NameAddButton(FButtonBetrieb, QStringLiteral("FButtonBetrieb"),
+                  QStringLiteral("Neuer Betrieb"));
+    NameAddButton(FButtonBetriebsbesuch, QStringLiteral("FButtonBetriebsbesuch"),
+                  QStringLiteral("Neue Beratung"));
     FColumnBearbeitung = CreateColumn(QString(), nullptr, FListViewBearbeitung);
 
     connect(FListViewBetrieb, &QListView::clicked, this, &TKWBetriebsauswahl::BetriebClicked);
@@ -173,6 +206,8 @@ QWidget* TKWBetriebsauswahl::CreateColumn(const QString& ATitle, QToolButton** A
     HeaderLayout->setContentsMargins(0, 0, 0, 0);
     HeaderLayout->addSpacing(HeaderHeight);
     auto* Title = new QLabel(ATitle.isEmpty() ? QString() : KWTranslate(ATitle), Header);
+    if (!ATitle.isEmpty())
+        AList->setAccessibleName(Title->text());
     Title->setAlignment(Qt::AlignCenter);
     QFont TitleFont = Title->font();
     TitleFont.setBold(true);
@@ -273,11 +308,29 @@ void TKWBetriebsauswahl::BearbeitungClicked(QListWidgetItem* AItem)
         ReportAction(aBeratungBearbeiten);
     else if (AItem == FItemFolgeberatung)
         ReportAction(aFolgeberatung);
+    else if (AItem == FItemLoeschen && IsExampleVisitSelected())
+        RefuseDeletion();
     else if (AItem == FItemLoeschen)
         AskAndRun(QStringLiteral("Beratung löschen?"), aBeratungLoeschen);
     else if (AItem == FItemTransfer)
         AskAndRun(QStringLiteral("Beratung anonymisiert zum zentralen Server transferieren?"),
                   aBeratungTransfer);
+}
+
+bool TKWBetriebsauswahl::IsExampleVisitSelected() const
+{
+    return TKWDBUtil::IsDemoStall(
+        FDBUtil.BetriebsbesuchSelectQuery().FieldValue(QStringLiteral("Stall")).toString());
+}
+
+// The visit management would refuse it silently; the user learns why instead of being asked.
+void TKWBetriebsauswahl::RefuseDeletion()
+{
+    FDialogs.ShowMessage(dtInformation, {QStringLiteral("Beispielberatungen können nicht "
+                                                        "gelöscht werden."),
+                                         QStringLiteral("Ihr Stallname beginnt mit \"Demo\".")});
+    FListViewBearbeitung->clearSelection();
+    FActionIsRunning = false;
 }
 
 void TKWBetriebsauswahl::ReportAction(TKWAction AAction)
@@ -319,9 +372,7 @@ void TKWBetriebsauswahl::AfterTransfer(int AFarmRow, const QString& AResult)
     if (AResult.isEmpty())
         FDialogs.ShowMessage(dtInformation, {QStringLiteral("Transfer erfolgreich abgeschlossen.")});
     else
-        FDialogs.ShowMessage(dtWarning,
-                             {KWTranslate(QStringLiteral("Fehler bei der Aktion:\r\n\r\n%s"))
-                                  .replace(QStringLiteral("%s"), AResult)});
+        FDialogs.ShowText(dtWarning, KWActionErrorText(AResult));
     FDBUtil.BetriebSelectQuery().Refresh();
     ReloadKeepingFarm(AFarmRow);
 }

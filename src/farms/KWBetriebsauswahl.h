@@ -60,6 +60,8 @@ private:
     void BetriebClicked(const QModelIndex& AIndex);
     void BetriebsbesuchClicked(const QModelIndex& AIndex);
     void BearbeitungClicked(QListWidgetItem* AItem);
+    bool IsExampleVisitSelected() const;
+    void RefuseDeletion();
     void ReportAction(TKWAction AAction);
     void AskAndRun(const QString& AQuestion, TKWAction AAction);
     void AfterDelete(int AFarmRow);

@@ -34,8 +34,8 @@ const QString MandatoryMark = QStringLiteral("  *");
 void SetTextColor(QWidget* AWidget, quint32 AColor)
 {
     QPalette Palette = AWidget->palette();
-    Palette.setColor(QPalette::WindowText, KWStyle::Color(AColor));
-    Palette.setColor(QPalette::Text, KWStyle::Color(AColor));
+    Palette.setColor(QPalette::WindowText, QColor::fromRgba(AColor));
+    Palette.setColor(QPalette::Text, QColor::fromRgba(AColor));
     AWidget->setPalette(Palette);
 }
 

@@ -10,10 +10,9 @@
 
 namespace {
 
-constexpr QColor OverlayColor{0, 0, 0, 0x33};
-constexpr QSize CloseButtonSize{92, 24};
+constexpr QSize CloseButtonSize{KWStyle::PopupCloseButtonWidth, KWStyle::TouchTarget};
 constexpr int CaptionSideMargin = 10;
-constexpr int CloseButtonTop = 4;
+constexpr int CloseButtonTop = (KWPopupCaptionHeight - KWStyle::TouchTarget) / 2;
 
 } // namespace
 
@@ -194,7 +193,7 @@ void TKWPopup::keyReleaseEvent(QKeyEvent* AEvent)
 
 void TKWPopup::paintEvent(QPaintEvent*)
 {
-    QPainter(this).fillRect(rect(), OverlayColor);
+    QPainter(this).fillRect(rect(), QColor::fromRgba(KWStyle::OverlayColor));
 }
 
 bool TKWPopup::eventFilter(QObject* AWatched, QEvent* AEvent)

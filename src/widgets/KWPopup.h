@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KWStyle.h"
+
 #include <QMargins>
 #include <QPointer>
 #include <QRect>
@@ -20,7 +22,7 @@ enum TKWPopupAlign
     paClient
 };
 
-inline constexpr int KWPopupCaptionHeight = 32;
+inline constexpr int KWPopupCaptionHeight = KWStyle::PopupCaptionHeight;
 inline constexpr int KWPopupMinWidth = 400;
 // Outer margins of the panel (used where the placement stretches it) and of the content.
 inline constexpr QMargins KWPopupPanelMargins{16, 8, 16, 4};

@@ -6,10 +6,9 @@
 
 namespace {
 
-constexpr quint32 TrackOff = 0xFFBDBDBD;
-constexpr quint32 Knob = 0xFFFFFFFF;
-constexpr int TrackHeight = 24;
-constexpr int TrackWidth = 48;
+constexpr QSizeF TrackSize{48, 26};
+constexpr qreal KnobMargin = 3;
+const QColor OffColor{0xBD, 0xBD, 0xBD};
 
 } // namespace
 
@@ -19,32 +18,37 @@ TKWSwitch::TKWSwitch(QWidget* AParent) : QAbstractButton(AParent)
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
     setMinimumSize(sizeHint());
+    resize(sizeHint());
 }
 
 QSize TKWSwitch::sizeHint() const
 {
-    return {TrackWidth + 2 * KWStyle::Margin, KWStyle::TouchTarget};
+    return {int(TrackSize.width()) + 2 * KWStyle::Margin, KWStyle::TouchTarget};
 }
 
 void TKWSwitch::paintEvent(QPaintEvent*)
 {
     QPainter Painter(this);
     Painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF Track((width() - TrackWidth) / 2.0, (height() - TrackHeight) / 2.0, TrackWidth,
-                       TrackHeight);
-    QColor TrackColor = KWStyle::Color(isChecked() ? KWStyle::ErfassungColor : TrackOff);
+    QRectF Track(QPointF(), TrackSize);
+    Track.moveCenter(QRectF(rect()).center());
+    QColor Fill = isChecked() ? QColor::fromRgba(KWStyle::SwitchOnColor) : OffColor;
     if (!isEnabled())
-        TrackColor.setAlpha(90);
+        Fill = Fill.lighter(130);
+    else if (isDown())
+        Fill = Fill.darker(115);
     Painter.setPen(Qt::NoPen);
-    Painter.setBrush(TrackColor);
-    Painter.drawRoundedRect(Track, TrackHeight / 2.0, TrackHeight / 2.0);
-    const qreal KnobSize = TrackHeight - 4;
-    const qreal KnobX = isChecked() ? Track.right() - KnobSize - 2 : Track.left() + 2;
-    Painter.setBrush(KWStyle::Color(Knob));
-    Painter.drawEllipse(QRectF(KnobX, Track.top() + 2, KnobSize, KnobSize));
-    if (hasFocus()) {
+    Painter.setBrush(Fill);
+    const qreal Radius = Track.height() / 2;
+    Painter.drawRoundedRect(Track, Radius, Radius);
+    const qreal Knob = Track.height() - 2 * KnobMargin;
+    const qreal KnobLeft =
+        isChecked() ? Track.right() - KnobMargin - Knob : Track.left() + KnobMargin;
+    Painter.setBrush(Qt::white);
+    Painter.drawEllipse(QRectF(KnobLeft, Track.top() + KnobMargin, Knob, Knob));
+    if (hasFocus()) { // where the keyboard is
         Painter.setPen(QPen(palette().highlight(), 2));
         Painter.setBrush(Qt::NoBrush);
-        Painter.drawRoundedRect(Track.adjusted(-3, -3, 3, 3), TrackHeight / 2.0 + 3, TrackHeight / 2.0 + 3);
+        Painter.drawRoundedRect(Track.adjusted(-3, -3, 3, 3), Radius + 3, Radius + 3);
     }
 }

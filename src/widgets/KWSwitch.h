@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 
-// An on/off switch: a track with a knob that slides to the right when on. It is a checkable
-// button, so keyboards and assistive technology operate it like a check box.
+// An on/off switch: a rounded track with a knob that sits right and takes the track's colour
+// while the switch is on. Its whole area, at least a finger's size, toggles it.
 class TKWSwitch final : public QAbstractButton
 {
     Q_OBJECT

@@ -24,6 +24,21 @@ TEST(KWDialogService, EachLineIsTranslatedOnItsOwn)
     EXPECT_EQ(Request.Buttons, TKWDialogButtons(dbOK));
 }
 
+// The heading is translated, the detail (an error text, not a source text) never: it is
+// neither looked up nor reported as a text without translation.
+TEST(KWDialogService, AnActionErrorIsTranslatedOnceAndItsDetailNever)
+{
+    ResetLog();
+    TKWTranslateUtil::Open("EN");
+    TKWScriptedDialogService Dialogs;
+    Dialogs.ShowText(dtWarning, KWActionErrorText("Internal Error: connection refused"));
+    TKWTranslateUtil::Close();
+    ASSERT_EQ(Dialogs.Requests().size(), 1);
+    EXPECT_EQ(Dialogs.Requests()[0].Text,
+              "Error during the action:\r\n\r\nInternal Error: connection refused");
+    EXPECT_TRUE(ReadLogLines().filter("Internal Error").isEmpty()) << ReadLogLines().join("\n").toStdString();
+}
+
 TEST(KWDialogService, AnswersArriveLaterFromTheQueueThenTheDefault)
 {
     TKWScriptedDialogService Dialogs;

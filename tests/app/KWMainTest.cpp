@@ -16,7 +16,13 @@
 #include "KWTabBar.h"
 #include "TestSupport.h"
 
+#include <QAccessible>
 #include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QTest>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -53,10 +59,14 @@ public:
 class KWMainForm : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    void SetUp() override { Build(QString()); }
+    // The window with the dictionary of ALanguage (empty: German as written).
+    void Build(const QString& ALanguage)
     {
+        FForm.reset();
         KWEnabledPages.clear();
         TKWMainFormSetup Setup;
+        Setup.Language = ALanguage;
         Setup.DatabasePath = FFolder.filePath("kvd.s3db");
         Setup.Dialogs = &FDialogs;
         Setup.PageFactory = [this](const QString& APageId, const TKWPageContext& AContext,
@@ -104,6 +114,17 @@ protected:
         if (!Farms.Locate("UUID", FForm->DataManagement().ActiveUUID()))
             return "<no farm>";
         return Farms.FieldValue("Name").toString();
+    }
+
+    // A file where the open visit's folder belongs makes every save fail; returns its path.
+    QString BlockVisitFolder() const
+    {
+        const QString Folder =
+            QDir(KWGetDataPath()).filePath(FForm->DataManagement().ActiveComposed());
+        QDir(Folder).removeRecursively();
+        QFile Blocker(Folder);
+        EXPECT_TRUE(Blocker.open(QIODevice::WriteOnly));
+        return Folder;
     }
 
     QTemporaryDir FFolder;
@@ -187,17 +208,12 @@ TEST_F(KWMainForm, FailedSaveKeepsThePage)
 {
     OpenNewFarm();
     FMandatory->FEntry->setText("x");
-    const QString VisitFolder =
-        QDir(KWGetDataPath()).filePath(FForm->DataManagement().ActiveComposed());
-    ASSERT_TRUE(QDir(VisitFolder).removeRecursively());
-    QFile Blocker(VisitFolder);
-    ASSERT_TRUE(Blocker.open(QIODevice::WriteOnly));
-    Blocker.close();
+    const QString Blocker = BlockVisitFolder();
 
     EXPECT_ANY_THROW(FForm->CheckNPerformChangeTab("ErfassungAufenthaltsortKuehe"));
     EXPECT_EQ(FForm->PageID(), Betriebsdaten);
 
-    ASSERT_TRUE(Blocker.remove());
+    ASSERT_TRUE(QFile::remove(Blocker));
     FForm->CheckNPerformChangeTab("ErfassungAufenthaltsortKuehe");
     EXPECT_EQ(FForm->PageID(), "ErfassungAufenthaltsortKuehe");
 }
@@ -359,6 +375,171 @@ TEST_F(KWMainForm, ReturnInAnEntryFieldMovesToTheNextField)
     QKeyEvent Return(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
     QApplication::sendEvent(FMandatory->FEntry, &Return);
     EXPECT_TRUE(FMandatory->FNext->hasFocus());
+}
+
+template <typename T> T* Child(const QWidget& AParent, const char* AName)
+{
+    T* Found = AParent.findChild<T*>(QString::fromLatin1(AName));
+    EXPECT_NE(Found, nullptr) << AName;
+    return Found;
+}
+
+void Click(QWidget* AWidget)
+{
+    QTest::mouseClick(AWidget, Qt::LeftButton, {}, AWidget->rect().center());
+}
+
+// The window manager's close request: the open visit is saved, once, as it stands.
+TEST_F(KWMainForm, ClosingTheWindowSavesTheOpenVisit)
+{
+    FForm->resize(1280, 800);
+    FForm->show();
+    Click(Child<QToolButton>(*FForm, "FButtonBetrieb"));
+    ASSERT_EQ(FForm->PageID(), "ErfassungBesuchsdaten");
+    Click(FForm->KommentarButton());
+    QTest::keyClicks(Child<QPlainTextEdit>(*FForm, "KommentarFeld"), "Boxen zu kurz");
+    Click(Child<QPushButton>(*FForm, "ButtonClose"));
+    ResetLog();
+
+    EXPECT_TRUE(FForm->close());
+
+    EXPECT_EQ(StoredFarmName(), "") << "the new farm has its row";
+    const QString Saved = KWReadTextFile(
+        QDir(KWGetDataPath())
+            .filePath(FForm->DataManagement().ActiveComposed() + "/BeratungVoll.json"));
+    EXPECT_TRUE(Saved.contains("Boxen zu kurz"));
+    EXPECT_EQ(ReadLogLines().filter("TKWDataManagement.SaveBetriebsbesuch").size(), 1);
+    EXPECT_TRUE(FDialogs.Requests().isEmpty());
+}
+
+// A visit that cannot be saved does not vanish with the window: it stays open, and the user
+// decides.
+TEST_F(KWMainForm, AFailedSaveOnClosingKeepsTheWindowUntilTheUserSaysSo)
+{
+    FForm->show();
+    OpenNewFarm();
+    const QString Blocker = BlockVisitFolder();
+
+    FDialogs.QueueAnswer(dbNo);
+    EXPECT_FALSE(FForm->close());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(FForm->isVisible());
+    ASSERT_EQ(FDialogs.Requests().size(), 1);
+    EXPECT_TRUE(FDialogs.Requests()[0].Text.startsWith("Fehler bei der Aktion:\r\n\r\n"));
+    EXPECT_TRUE(FDialogs.Requests()[0].Text.endsWith("Trotzdem schließen?"));
+    EXPECT_EQ(FDialogs.Requests()[0].DefaultButton, dbNo);
+
+    FDialogs.QueueAnswer(dbYes);
+    EXPECT_FALSE(FForm->close());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(FForm->isVisible());
+    ASSERT_TRUE(QFile::remove(Blocker));
+}
+
+// The example visit is never written back; leaving one of its pages says so, once.
+TEST_F(KWMainForm, AnExampleVisitSaysOnceThatItIsNotSaved)
+{
+    Build("EN");
+    FForm->resize(1280, 800);
+    FForm->show();
+    auto* Farms = Child<QListView>(*FForm, "FListViewBetrieb");
+    TapRow(Farms, Farms->model()->index(0, Farms->modelColumn()));
+    auto* Visits = Child<QListView>(*FForm, "FListViewBetriebsbesuch");
+    TapRow(Visits, Visits->model()->index(0, 0));
+    auto* Actions = Child<QListWidget>(*FForm, "FListViewBearbeitung");
+    TapRow(Actions, Actions->model()->index(0, 0));
+    ASSERT_TRUE(FForm->DataManagement().IsExampleVisit());
+
+    Click(FForm->TabBar().PageButton("ErfassungAufenthaltsortKuehe"));
+    Click(FForm->TabBar().PageButton("ErfassungLiegepositionKuehe"));
+    Click(FForm->UserButton());
+    EXPECT_EQ(FDialogs.Texts(),
+              QStringList{"Example consultations are not saved.\nRename the barn on the first "
+                          "page (without \"Demo\" at the start) to make it a consultation of "
+                          "your own."});
+    EXPECT_EQ(FForm->PageID(), "ErfassungLiegepositionKuehe");
+}
+
+// Screen readers and UI automation find every control by a name, as tests do by object name.
+TEST_F(KWMainForm, EveryControlHasAnAccessibleName)
+{
+    FForm->show();
+    OpenNewFarm();
+    FMandatory->hide();
+    FForm->ImpressumButtonClick();
+    FForm->Popup().close();
+    FForm->EnabledPagesButtonClick();
+    FForm->Popup().close();
+    FForm->KommentarButtonClick();
+    FForm->Popup().close();
+
+    for (QWidget* Control : FForm->findChildren<QWidget*>()) {
+        const bool Named = qobject_cast<QAbstractButton*>(Control) ||
+                           qobject_cast<QAbstractItemView*>(Control) ||
+                           qobject_cast<QAbstractScrollArea*>(Control);
+        if (!Named || FMandatory->isAncestorOf(Control) || qobject_cast<QHeaderView*>(Control) ||
+            Control == FForm->findChild<QWidget*>("VertScrollBox1"))
+            continue;
+        QAccessibleInterface* Accessible = QAccessible::queryAccessibleInterface(Control);
+        ASSERT_NE(Accessible, nullptr);
+        EXPECT_FALSE(Accessible->text(QAccessible::Name).trimmed().isEmpty())
+            << Control->metaObject()->className() << " " << Control->objectName().toStdString();
+    }
+    for (const TKWColorButton* Button : FForm->TabBar().PageButtons())
+        EXPECT_EQ(Button->accessibleName(), FForm->Drawer().Item(Button->PageId())->text());
+    EXPECT_EQ(FForm->UserButton()->accessibleName(), "Beratung speichern");
+}
+
+// A finger has no hover: the page a square stands for shows while it is held.
+TEST_F(KWMainForm, APressedTabBarSquareShowsItsPage)
+{
+    FForm->resize(1280, 800);
+    FForm->show();
+    OpenNewFarm();
+    FMandatory->FEntry->setText("x");
+    TKWColorButton* Square = FForm->TabBar().PageButton("AuswertungVelkora");
+    QLabel* Title = FForm->TabBar().PressedTitleLabel();
+    EXPECT_FALSE(Title->isVisible());
+    QTest::mousePress(Square, Qt::LeftButton, {}, Square->rect().center());
+    EXPECT_TRUE(Title->isVisible());
+    EXPECT_EQ(Title->text(), "Velkora - LKV Kennzahlen");
+    EXPECT_LE(Title->geometry().bottom(), FForm->TabBar().geometry().top()) << "above the bar";
+    QTest::mouseRelease(Square, Qt::LeftButton, {}, Square->rect().center());
+    EXPECT_FALSE(Title->isVisible());
+    EXPECT_EQ(FForm->PageID(), "AuswertungVelkora");
+    EXPECT_GE(Square->width(), 40);
+    EXPECT_GE(Square->height(), 40);
+}
+
+// A 1024 x 768 screen leaves about 1024 x 700 for the window; at that size and at the smallest
+// the window allows, nothing is cut off and the title does not run under the buttons.
+TEST_F(KWMainForm, TheWindowFitsA1024By768Screen)
+{
+    FForm->show();
+    OpenNewFarm();
+    EXPECT_LE(FForm->minimumSizeHint().width(), 1024);
+    EXPECT_LE(FForm->minimumSize().width(), 1024);
+    EXPECT_LE(FForm->minimumSize().height(), 700);
+    for (const QSize Size : {QSize(1024, 700), FForm->minimumSize()}) {
+        FForm->resize(Size);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        EXPECT_EQ(FForm->size(), Size);
+        const QWidget* Title = FForm->findChild<QWidget*>("TitleLayout");
+        const QRect TitleRect(Title->mapTo(FForm.get(), QPoint()), Title->size());
+        for (QToolButton* Button : FForm->findChildren<QToolButton*>()) {
+            if (!Button->isVisible())
+                continue;
+            const QRect Rect(Button->mapTo(FForm.get(), QPoint()), Button->size());
+            EXPECT_TRUE(FForm->rect().contains(Rect)) << Button->objectName().toStdString();
+            EXPECT_FALSE(Rect.intersects(TitleRect)) << Button->objectName().toStdString();
+        }
+        for (const TKWColorButton* Square : FForm->TabBar().PageButtons())
+            EXPECT_LE(Square->geometry().right(), FForm->TabBar().width());
+    }
+    // The browser's three columns of at least 300 fit as well.
+    FForm->CheckNPerformChangeTab("Betriebsauswahl");
+    QWidget* Browser = FForm->PageWidget("Betriebsauswahl");
+    EXPECT_GE(Browser->width(), 900);
 }
 
 } // namespace

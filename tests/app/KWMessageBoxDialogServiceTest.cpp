@@ -36,6 +36,8 @@ TEST_F(KWMessageBoxDialogServiceTest, ConfirmReturnsAtOnceAndTheClickedButtonAns
         Captions.append(Button->text());
     Captions.sort();
     EXPECT_EQ(Captions, (QStringList{"Ja", "Nein"}));
+    for (QAbstractButton* Button : Box->buttons())
+        EXPECT_GE(Button->height(), 40) << "a finger hits it";
     EXPECT_EQ(Box->defaultButton()->text(), "Nein");
 
     for (QAbstractButton* Button : Box->buttons())

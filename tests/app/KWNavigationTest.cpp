@@ -112,7 +112,7 @@ TEST_F(KWNavigation, PageButtonsSpreadAroundTheCentreOrShareTheRoomBesideTheMenu
     // Narrow bar: nothing under the menu button, nothing past the right edge, even spacing.
     const std::vector<int> Narrow = KWTabBarButtonLefts(1101, 28);
     ASSERT_EQ(Narrow.size(), 28u);
-    EXPECT_GE(Narrow.front() - 5, KWMasterButtonWidth);
+    EXPECT_GE(Narrow.front() - 5, KWStyle::MasterButtonWidth);
     EXPECT_LE(Narrow.back() + 30 + 5, 1101);
     EXPECT_NEAR(Narrow[1] - Narrow[0], Narrow[27] - Narrow[26], 1);
     EXPECT_TRUE(KWTabBarButtonLefts(1280, 0).empty());

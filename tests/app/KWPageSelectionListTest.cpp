@@ -31,7 +31,7 @@ TEST(KWPageSelectionList, EntriesAreTheRecordingPagesWithTheSingleCowDetails)
                      "ErfassungEinzelKuh.Technopathien", "ErfassungEinzelKuh.Locomotionscore"}));
     EXPECT_EQ(List.Entries()[11].Text, "Individual animal recording");
     EXPECT_EQ(List.Entries()[14].Text, "Cleanliness (one side)");
-    EXPECT_EQ(List.Entries()[16].Text, "Bewegungsanalyse") << "no translation: shown as written";
+    EXPECT_EQ(List.Entries()[16].Text, "Locomotion analysis");
     for (const TListEntry& Entry : List.Entries())
         EXPECT_TRUE(Entry.IsEntrySelectable && !Entry.IsEntrySelected);
 }

@@ -5,9 +5,10 @@
 #include "KWTranslateUtil.h"
 #include "TestSupport.h"
 
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -32,7 +33,10 @@ protected:
     }
 
     QTreeWidget* Tree() const { return FFrame.findChild<QTreeWidget*>("FTreeView"); }
-    QCheckBox* Switch() const { return FFrame.findChild<QCheckBox*>("SwitchPageDetailResearch"); }
+    QAbstractButton* Switch() const
+    {
+        return FFrame.findChild<QAbstractButton*>("SwitchPageDetailResearch");
+    }
     void Click(int AButton) const
     {
         FFrame.findChild<QPushButton*>(QString("SpeedButton%1").arg(AButton))->click();
@@ -141,6 +145,24 @@ TEST_F(KWPageSelectionTest, ResearchSwitchFollowsTheSelectionTextAndEndsIt)
     Open("");
     EXPECT_FALSE(Switch()->isChecked()) << "an empty selection leaves the research mode off";
     EXPECT_EQ(CheckedItems().size(), 17);
+}
+
+TEST_F(KWPageSelectionTest, EveryControlIsFingerSizedAndTheSwitchTogglesOnATap)
+{
+    Open("ErfassungBetriebsdaten");
+    for (QTreeWidgetItemIterator It(Tree()); *It; ++It)
+        EXPECT_GE(Tree()->visualItemRect(*It).height(), 40) << (*It)->text(0).toStdString();
+    for (int Button = 1; Button <= 6; ++Button)
+        EXPECT_GE(FFrame.findChild<QPushButton*>(QString("SpeedButton%1").arg(Button))->height(),
+                  40);
+    EXPECT_GE(Switch()->width(), 40);
+    EXPECT_GE(Switch()->height(), 40);
+    EXPECT_EQ(Switch()->accessibleName(), "Wissenschaftlich");
+
+    QTest::mouseClick(Switch(), Qt::LeftButton);
+    EXPECT_EQ(FFrame.GetPageInfo(), "ErfassungBetriebsdaten,PageDetailResearch");
+    QTest::mouseClick(Switch(), Qt::LeftButton);
+    EXPECT_EQ(FFrame.GetPageInfo(), "ErfassungBetriebsdaten");
 }
 
 } // namespace

@@ -35,11 +35,15 @@ TEST(KWTour, PicturesEveryPageOfTheExampleVisitAndLeavesItUnsaved)
     QString Error;
     ASSERT_TRUE(KWRunTour(Form, Pictures, Error)) << Error.toStdString();
 
-    for (const TKWPageInfo& Page : KWPageCatalogue()) {
-        const QImage Picture(QDir(Pictures).filePath(Page.PageId + ".png"));
-        EXPECT_EQ(Picture.size(), KWTourWindowSize) << Page.PageId.toStdString();
+    QStringList Names = {"PopupInformation", "PopupSeitenauswahl", "PopupKommentar"};
+    for (const TKWPageInfo& Page : KWPageCatalogue())
+        Names << Page.PageId;
+    for (const QString& Name : Names) {
+        const QImage Picture(QDir(Pictures).filePath(Name + ".png"));
+        EXPECT_EQ(Picture.size(), KWTourWindowSize) << Name.toStdString();
     }
-    EXPECT_EQ(QDir(Pictures).entryList(QDir::Files).size(), KWPageCount);
+    EXPECT_EQ(QDir(Pictures).entryList(QDir::Files).size(), Names.size());
+    EXPECT_EQ(KWEnabledPages, "") << "the tour leaves the page selection as it was";
     EXPECT_EQ(Form.PageID(), "Betriebsauswahl");
     EXPECT_EQ(Form.DataManagement().DataState(), dsKeineDaten);
     EXPECT_EQ(Form.DataManagement().ActiveUUID(), TKWDataManagement::ExampleUUID)

@@ -1,6 +1,7 @@
 #include "KWUtilsGui.h"
 
 #include "KWException.h"
+#include "KWScreenshotWriter.h"
 #include "KWUtils.h"
 #include "TestSupport.h"
 
@@ -50,10 +51,12 @@ TEST_F(KWMakeScreenshotTest, PictureGoesIntoTheActiveVisitFolderOrTheDataFolder)
 {
     FLabel.show();
     KWMakeScreenshot(&FLabel, "ErfassungBetriebsdaten");
+    KWFinishScreenshots();
     EXPECT_EQ(QImage(DataFile("ErfassungBetriebsdaten.png")).size(), FLabel.grab().size());
 
     KWActiveVisitFolder = "Hof Linde 2024-05-02 10_15_00";
     KWMakeScreenshot(&FLabel, "ErfassungEinzelKuh");
+    KWFinishScreenshots();
     EXPECT_FALSE(QImage(DataFile(KWActiveVisitFolder + "/ErfassungEinzelKuh.png")).isNull());
     EXPECT_TRUE(ReadLogLines().isEmpty());
 }
@@ -64,12 +67,28 @@ TEST_F(KWMakeScreenshotTest, FailureIsLoggedAndGoesNoFurther)
     // A folder where the picture should be makes the save fail.
     ASSERT_TRUE(QDir().mkpath(DataFile("Besetzt.png")));
     KWMakeScreenshot(&FLabel, "Besetzt");
+    KWFinishScreenshots();
     const QStringList Lines = ReadLogLines();
     ASSERT_EQ(Lines.size(), 3);
     EXPECT_EQ(Lines[0], "KWUtils.KWMakeScreenshot - Exception");
     EXPECT_EQ(Lines[1], "  Name:    " + DataFile("Besetzt.png"));
     EXPECT_TRUE(Lines[2].startsWith("  Message: ")) << Lines[2].toStdString();
     EXPECT_GT(Lines[2].size(), QString("  Message: ").size());
+}
+
+// The pictures are written aside; the last one taken of a page is the one that stays, however
+// quickly they follow each other.
+TEST_F(KWMakeScreenshotTest, TheNewestPictureOfAPageWins)
+{
+    FLabel.show();
+    for (const char* Text : {"eins", "zwei", "drei"}) {
+        FLabel.setText(Text);
+        KWMakeScreenshot(&FLabel, "ErfassungLiegepositionKuehe");
+    }
+    KWFinishScreenshots();
+    EXPECT_EQ(QImage(DataFile("ErfassungLiegepositionKuehe.png")),
+              FLabel.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(ReadLogLines().isEmpty());
 }
 
 } // namespace

@@ -223,6 +223,26 @@ TEST_F(KWDataManagementTest, ExampleVisitsAreNeverWrittenBackOrDeleted)
     EXPECT_TRUE(ReadLogLines().isEmpty()) << "deleting an example visit logs nothing";
 }
 
+// A follow-up keeps the barn of the visit it follows. Stored once while its barn still said
+// "Demo", it would itself become an example visit: never updated and impossible to delete.
+TEST_F(KWDataManagementTest, AFollowUpOfTheExampleVisitIsStoredOnceItsBarnIsRenamed)
+{
+    Select(TKWDataManagement::ExampleUUID, TKWDataManagement::ExampleTimestamp);
+    FDM->LoadBetriebsbesuch(aFolgeberatung);
+    const auto Visits = [this] {
+        Select(TKWDataManagement::ExampleUUID);
+        return FDM->DBUtil().BetriebsbesuchSelectQuery().RecordCount();
+    };
+    EXPECT_TRUE(FDM->IsExampleVisit());
+    FDM->SaveBetriebsbesuch();
+    EXPECT_EQ(Visits(), 1);
+
+    SetField("Betriebsdaten", "Stallname", "Laufstall Nord");
+    EXPECT_FALSE(FDM->IsExampleVisit());
+    FDM->SaveBetriebsbesuch();
+    EXPECT_EQ(Visits(), 2);
+}
+
 TEST_F(KWDataManagementTest, NormalisationRepairsOlderRecordingsOnce)
 {
     FDM->LoadBetriebsbesuch(aBetriebNeu);

@@ -11,6 +11,7 @@
 #include "TestSupport.h"
 
 #include <QCoreApplication>
+#include <QImage>
 #include <QDir>
 #include <QListView>
 #include <QListWidget>
@@ -219,6 +220,73 @@ TEST_F(KWBetriebsauswahlTest, AFailedUploadShowsTheError)
     ASSERT_EQ(FDialogs.Requests().size(), 2);
     EXPECT_EQ(FDialogs.Requests()[1].Type, dtWarning);
     EXPECT_TRUE(FDialogs.Requests()[1].Text.startsWith("Fehler bei der Aktion:\r\n\r\nInternal Error: "));
+}
+
+// How many pixels of the row show AColor (within a small distance, for smoothed glyph edges).
+int PixelsOfColor(const QImage& AImage, const QRect& ARow, const QColor& AColor)
+{
+    int Count = 0;
+    for (int Y = ARow.top(); Y <= ARow.bottom(); ++Y)
+        for (int X = ARow.left(); X <= ARow.right(); ++X) {
+            const QColor Pixel = AImage.pixelColor(X, Y);
+            if (std::abs(Pixel.red() - AColor.red()) + std::abs(Pixel.green() - AColor.green()) +
+                    std::abs(Pixel.blue() - AColor.blue()) <
+                60)
+                ++Count;
+        }
+    return Count;
+}
+
+// While its question is open the chosen row is marked, and its text keeps its colour on the mark.
+TEST_F(KWBetriebsauswahlTest, ChosenActionRowsKeepTheirTextColour)
+{
+    ShowActionsOfNewVisit();
+    QListWidget* Actions = FBrowser->BearbeitungList();
+    const std::pair<int, QColor> Rows[] = {{2, QColor(0xF4, 0x43, 0x36)},
+                                           {3, QColor(0x36, 0x43, 0xF4)}};
+    for (const auto& [Row, TextColour] : Rows) {
+        FDialogs.QueueAnswer(dbNo);
+        TapRow(Actions, Actions->model()->index(Row, 0));
+        ASSERT_TRUE(Actions->item(Row)->isSelected());
+        const QImage Shown = Actions->viewport()->grab().toImage();
+        const QRect Rect = Actions->visualItemRect(Actions->item(Row));
+        EXPECT_GT(PixelsOfColor(Shown, Rect, TextColour), 20) << Row;
+        EXPECT_GT(PixelsOfColor(Shown, Rect, QColor(0xD8, 0xE6, 0xF3)), Rect.width() * 10)
+            << "the row is marked";
+        // The mark leaves a margin of 10 at both ends of the row.
+        EXPECT_EQ(PixelsOfColor(Shown, Rect.adjusted(12, 1, -12, -1), Qt::white), 0)
+            << "no white text on the mark";
+        Answer();
+    }
+    EXPECT_EQ(FDialogs.Requests().size(), 2);
+}
+
+TEST_F(KWBetriebsauswahlTest, RowsAreFingerSized)
+{
+    ShowActionsOfNewVisit();
+    for (QListView* List : std::initializer_list<QListView*>{
+             FBrowser->BetriebList(), FBrowser->BetriebsbesuchList(), FBrowser->BearbeitungList()})
+        for (int Row = 0; Row < List->model()->rowCount(); ++Row)
+            EXPECT_GE(List->visualRect(List->model()->index(Row, List->modelColumn())).height(), 40)
+                << List->objectName().toStdString() << " " << Row;
+}
+
+// The visit management refuses to delete an example visit; the user is told so, not asked.
+TEST_F(KWBetriebsauswahlTest, ARefusedDeletionSaysWhy)
+{
+    FBrowser->Refresh();
+    Tap(FBrowser->BetriebList(), "Beispielhof");
+    Tap(FBrowser->BetriebsbesuchList(), "Demo");
+    QListWidget* Actions = FBrowser->BearbeitungList();
+    TapRow(Actions, Actions->model()->index(2, 0));
+    Answer();
+    EXPECT_EQ(FDialogs.Texts(), QStringList{"Beispielberatungen können nicht gelöscht werden.\n"
+                                            "Ihr Stallname beginnt mit \"Demo\"."});
+    EXPECT_EQ(FDialogs.Requests().first().Type, dtInformation);
+    EXPECT_TRUE(FActions.isEmpty());
+    EXPECT_TRUE(Actions->selectedItems().isEmpty());
+    TapRow(Actions, Actions->model()->index(0, 0));
+    EXPECT_EQ(FActions, QList<TKWAction>{aBeratungBearbeiten}) << "the rows answer again";
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 #include "GuiTestSupport.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWidget>
 
 namespace {
@@ -37,4 +39,10 @@ void SendClick(QWidget* AWidget, QPoint APos)
 {
     SendMouse(AWidget, QEvent::MouseButtonPress, APos, Qt::LeftButton, Qt::LeftButton);
     SendMouse(AWidget, QEvent::MouseButtonRelease, APos, Qt::LeftButton, Qt::NoButton);
+}
+
+void TapRow(QAbstractItemView* AView, const QModelIndex& AIndex)
+{
+    AView->scrollTo(AIndex);
+    QTest::mouseClick(AView->viewport(), Qt::LeftButton, {}, AView->visualRect(AIndex).center());
 }

@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class QAbstractItemView;
+class QModelIndex;
 class QWidget;
 
 // Processes events until ACondition holds or ATimeoutMs have passed; returns ACondition().
@@ -12,3 +14,5 @@ bool WaitFor(const std::function<bool()>& ACondition, int ATimeoutMs);
 void SendDrag(QWidget* AWidget, QPoint AFrom, QPoint ATo);
 // A left-button click at APos (in AWidget's coordinates).
 void SendClick(QWidget* AWidget, QPoint APos);
+// A click (through QTest) in the middle of the row of AIndex.
+void TapRow(QAbstractItemView* AView, const QModelIndex& AIndex);

@@ -17,14 +17,14 @@ namespace {
 TEST(KWPopupSize, PanelAddsCaptionAndMarginsAndIsAtLeast400Wide)
 {
     const std::pair<QSize, QSize> Cases[] = {
-        {{200, 100}, {400, 142}},
-        {{500, 300}, {506, 342}},
-        {{394, 0}, {400, 42}},
-        {{395, 50}, {401, 92}},
+        {{200, 100}, {400, 158}},
+        {{500, 300}, {506, 358}},
+        {{394, 0}, {400, 58}},
+        {{395, 50}, {401, 108}},
     };
     for (const auto& [Content, Panel] : Cases)
         EXPECT_EQ(KWPopupPanelSize(Content), Panel) << Content.width() << "x" << Content.height();
-    EXPECT_EQ(KWPopupContentRect({400, 142}), QRect(3, 32, 394, 100));
+    EXPECT_EQ(KWPopupContentRect({400, 158}), QRect(3, 48, 394, 100));
 }
 
 TEST(KWPopupSize, PlacementOverTheOwner)
@@ -94,15 +94,15 @@ TEST_F(KWPopupTest, ShowCoversTheOwnerAndSizesThePanelToTheContent)
     ShowContent(FContent);
     EXPECT_TRUE(FPopup->IsShowing());
     EXPECT_EQ(FPopup->geometry(), FOwner.rect());
-    EXPECT_EQ(Panel()->geometry(), QRect(350, 304, 400, 142));
+    EXPECT_EQ(Panel()->geometry(), QRect(350, 296, 400, 158));
     EXPECT_EQ(FContent->parentWidget(), Panel());
-    EXPECT_EQ(FContent->geometry(), QRect(3, 32, 394, 100));
+    EXPECT_EQ(FContent->geometry(), QRect(3, 48, 394, 100));
     EXPECT_TRUE(FContent->isVisible());
     EXPECT_EQ(FPopup->findChild<QLabel*>("LabelCaption")->text(), "Auswahl Erfassungsseiten");
 
     FOwner.resize(900, 700);
     EXPECT_EQ(FPopup->geometry(), FOwner.rect()) << "the popup follows its owner";
-    EXPECT_EQ(Panel()->geometry(), QRect(250, 279, 400, 142));
+    EXPECT_EQ(Panel()->geometry(), QRect(250, 271, 400, 158));
 }
 
 TEST_F(KWPopupTest, TabControlDecidesTheSizeAndTopAlignmentStretches)
@@ -110,7 +110,7 @@ TEST_F(KWPopupTest, TabControlDecidesTheSizeAndTopAlignmentStretches)
     auto* Tabs = new QTabWidget(FContent);
     Tabs->resize(600, 300);
     ShowContent(FContent, paTop);
-    EXPECT_EQ(Panel()->geometry(), QRect(16, 8, 1068, 342));
+    EXPECT_EQ(Panel()->geometry(), QRect(16, 8, 1068, 358));
     FPopup->close();
     ExpectClosed(FContent);
 }
@@ -176,7 +176,7 @@ TEST_F(KWPopupTest, ANewContentReplacesTheOldOne)
     EXPECT_EQ(FContent->parentWidget(), &FOwner);
     EXPECT_TRUE(FContent->isHidden());
     EXPECT_EQ(Second->parentWidget(), Panel());
-    EXPECT_EQ(Panel()->size(), QSize(506, 342));
+    EXPECT_EQ(Panel()->size(), QSize(506, 358));
     FPopup->close();
     ExpectClosed(Second);
 }
