@@ -1,11 +1,12 @@
 #include "KWJsonReader.h"
 
-#include <algorithm>
+#include <cstdint>
+#include <limits>
 
 namespace {
 
 constexpr qsizetype ExcerptLength = 40;
-// Objects up to this size are searched for a name directly; wider ones through a sorted index.
+// Objects up to this size are searched for a repeated name directly; wider ones by a sort.
 constexpr std::size_t LinearUpTo = 16;
 
 using TObject = TKWJson::object_t;
@@ -18,19 +19,6 @@ QString Shortened(const std::string& AText)
     if (Text.size() > ExcerptLength)
         Text = Text.left(ExcerptLength) + QStringLiteral("…");
     return Text;
-}
-
-// The positions of names sorted by their hash: equal names sit side by side, and no name is
-// copied or allocated for.
-template <typename TNameAt>
-std::vector<std::pair<std::size_t, std::size_t>> SortedByHash(std::size_t ACount, TNameAt ANameAt)
-{
-    std::vector<std::pair<std::size_t, std::size_t>> Result;
-    Result.reserve(ACount);
-    for (std::size_t I = 0; I < ACount; ++I)
-        Result.emplace_back(std::hash<std::string_view>()(ANameAt(I)), I);
-    std::sort(Result.begin(), Result.end());
-    return Result;
 }
 
 // Builds the document tree from the parser's events. An object's members are collected in a
@@ -148,28 +136,31 @@ private:
         return true;
     }
 
-    // A repeated name keeps the place of its first occurrence and the value of its last.
+    // A repeated name keeps the place of its first occurrence and the value of its last. The
+    // names are found in an open-addressing table of member positions: one pass, no copies.
     bool MergeRepeated(TPendingMembers& AMembers, std::vector<bool>& ADropped)
     {
-        const auto ByHash = SortedByHash(AMembers.size(), [&](std::size_t I) -> std::string_view {
-            return AMembers[I].first;
-        });
-        for (std::size_t From = 0; From < ByHash.size();) {
-            std::size_t To = From + 1;
-            while (To < ByHash.size() && ByHash[To].first == ByHash[From].first)
-                ++To;
-            for (std::size_t I = From; I < To; ++I)
-                for (std::size_t J = I + 1; J < To; ++J) {
-                    auto& First = AMembers[ByHash[I].second];
-                    auto& Later = AMembers[ByHash[J].second];
-                    if (ADropped[ByHash[I].second] || ADropped[ByHash[J].second] || First.first != Later.first)
-                        continue;
-                    if (FDuplicates == TKWJsonDuplicates::jdRefuse)
-                        return Repeated(First.first);
-                    First.second = std::move(Later.second);
-                    ADropped[ByHash[J].second] = true;
-                }
-            From = To;
+        constexpr std::uint32_t Free = std::numeric_limits<std::uint32_t>::max();
+        std::size_t Capacity = 1;
+        while (Capacity < 2 * AMembers.size())
+            Capacity <<= 1;
+        std::vector<std::uint32_t> Slots(Capacity, Free);
+        std::vector<std::size_t> Hashes(AMembers.size());
+        for (std::size_t I = 0; I < AMembers.size(); ++I) {
+            Hashes[I] = std::hash<std::string>()(AMembers[I].first);
+            std::size_t Slot = Hashes[I] & (Capacity - 1);
+            for (; Slots[Slot] != Free; Slot = (Slot + 1) & (Capacity - 1)) {
+                auto& First = AMembers[Slots[Slot]];
+                if (Hashes[Slots[Slot]] != Hashes[I] || First.first != AMembers[I].first)
+                    continue;
+                if (FDuplicates == TKWJsonDuplicates::jdRefuse)
+                    return Repeated(First.first);
+                First.second = std::move(AMembers[I].second);
+                ADropped[I] = true;
+                break;
+            }
+            if (!ADropped[I])
+                Slots[Slot] = static_cast<std::uint32_t>(I);
         }
         return true;
     }
@@ -220,31 +211,4 @@ QString KWJsonValueText(const TKWJson& AValue)
     if (AValue.is_structured())
         return {};
     return QString::fromStdString(AValue.dump());
-}
-
-TKWJsonMemberIndex::TKWJsonMemberIndex(const TKWJson& AObject) : FObject(AObject)
-{
-    if (!AObject.is_object() || AObject.size() <= LinearUpTo)
-        return;
-    const TMembers& Members = AObject.get_ref<const TObject&>();
-    FByHash = SortedByHash(Members.size(), [&](std::size_t I) -> std::string_view { return Members[I].first; });
-}
-
-const TKWJson* TKWJsonMemberIndex::Find(const std::string& AName) const
-{
-    if (!FObject.is_object())
-        return nullptr;
-    const TMembers& Members = FObject.get_ref<const TObject&>();
-    if (FByHash.empty()) {
-        for (const auto& [Name, Value] : Members)
-            if (Name == AName)
-                return &Value;
-        return nullptr;
-    }
-    const std::size_t Hash = std::hash<std::string_view>()(AName);
-    auto It = std::lower_bound(FByHash.begin(), FByHash.end(), std::pair<std::size_t, std::size_t>(Hash, 0));
-    for (; It != FByHash.end() && It->first == Hash; ++It)
-        if (Members[It->second].first == AName)
-            return &Members[It->second].second;
-    return nullptr;
 }

@@ -4,7 +4,6 @@
 #include "KWJson.h"
 
 #include <string_view>
-#include <vector>
 
 // Containers deeper than this are refused while parsing. The program itself never writes more
 // than five levels; the limit keeps every later walk over a document bounded.
@@ -38,18 +37,3 @@ QString KWJsonExcerpt(const TKWJson& AValue);
 // The text of a value as a reader of stored documents takes it: a string its content, a number
 // its digits, true, false and null their words, an object or array nothing.
 QString KWJsonValueText(const TKWJson& AValue);
-
-// Finds the members of an object by name. The ordered tree searches linearly, so looking up each
-// of n names costs n times the width of the object; the index keeps a wide object's lookups
-// logarithmic. It refers to the object, which must outlive it and stay unchanged.
-class TKWJsonMemberIndex
-{
-public:
-    explicit TKWJsonMemberIndex(const TKWJson& AObject);
-    // The member's value, or nothing (also when the value is no object).
-    const TKWJson* Find(const std::string& AName) const;
-
-private:
-    const TKWJson& FObject;
-    std::vector<std::pair<std::size_t, std::size_t>> FByHash; // hash of a name, its position
-};

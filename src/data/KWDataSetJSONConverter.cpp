@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -162,6 +164,19 @@ void SetFieldFromJson(TKWField& AField, const TKWJson& AValue)
 
 } // namespace
 
+// The field positions of a table by member name, made once for a whole conversion.
+class TFieldNames
+{
+public:
+    explicit TFieldNames(const TKWMemTable& ATable);
+    // The field named AName, or -1.
+    int IndexOf(const std::string& AName) const;
+
+private:
+    std::vector<std::string> FNames;
+    std::unordered_map<std::string_view, int> FIndex;
+};
+
 QString KWEscapeJSONText(const QString& AText)
 {
     const auto NeedsEscape = [](QChar C) {
@@ -300,12 +315,13 @@ TJSONConverter& TJSONConverter::MaxRecords(int AMaxRecords)
 
 void TJSONConverter::ToDataSet(TKWMemTable& ATable)
 {
-    if (FSrcJSONObject)
-        ReadObject(*FSrcJSONObject, ATable);
-    else if (FSrcJSONArray)
-        ReadArray(*FSrcJSONArray, ATable);
-    else
+    if (!FSrcJSONObject && !FSrcJSONArray)
         throw EDataSetJSONConverterException(QStringLiteral("JSON Value Uninformed!"));
+    const TFieldNames Fields(ATable);
+    if (FSrcJSONObject)
+        ReadObject(*FSrcJSONObject, ATable, Fields);
+    else
+        ReadArray(*FSrcJSONArray, ATable, Fields);
 }
 
 void TJSONConverter::ToRecord(TKWMemTable& ATable)
@@ -314,7 +330,7 @@ void TJSONConverter::ToRecord(TKWMemTable& ATable)
     ToDataSet(ATable);
 }
 
-void TJSONConverter::ReadArray(const TKWJson& AArray, TKWMemTable& ATable) const
+void TJSONConverter::ReadArray(const TKWJson& AArray, TKWMemTable& ATable, const TFieldNames& AFields) const
 {
     // Arrays inside the array are read in place; an explicit stack instead of recursion keeps
     // any depth of nesting off the call stack.
@@ -334,28 +350,45 @@ void TJSONConverter::ReadArray(const TKWJson& AArray, TKWMemTable& ATable) const
         }
         if (++Records > FMaxRecords)
             throw EDataSetJSONConverterException(QStringLiteral("More than %1 records").arg(FMaxRecords));
-        ReadObject(Element, ATable);
+        ReadObject(Element, ATable, AFields);
     }
 }
 
-void TJSONConverter::ReadObject(const TKWJson& AObject, TKWMemTable& ATable) const
+// Each member is looked up once among the table's fields, so a record costs the size of its
+// object however wide that is; the fields are then set in field order.
+void TJSONConverter::ReadObject(const TKWJson& AObject, TKWMemTable& ATable, const TFieldNames& AFields) const
 {
     if (!AObject.is_object())
         throw EDataSetJSONConverterException(QStringLiteral("JSON object expected"));
-    const TKWJsonMemberIndex Members(AObject);
+    std::vector<const TKWJson*> Values(static_cast<std::size_t>(ATable.FieldCount()), nullptr);
+    for (const auto& [Name, Value] : AObject.get_ref<const TKWJson::object_t&>())
+        if (const int Field = AFields.IndexOf(Name); Field >= 0)
+            Values[static_cast<std::size_t>(Field)] = &Value;
     if (FIsRecord)
         ATable.Edit();
     else
         ATable.Append();
     try {
-        for (int I = 0; I < ATable.FieldCount(); ++I) {
-            TKWField& Field = ATable.Fields(I);
-            if (const TKWJson* Member = Members.Find(Field.FieldName().toStdString()))
-                SetFieldFromJson(Field, *Member);
-        }
+        for (int I = 0; I < ATable.FieldCount(); ++I)
+            if (const TKWJson* Value = Values[static_cast<std::size_t>(I)])
+                SetFieldFromJson(ATable.Fields(I), *Value);
     } catch (...) {
         ATable.Cancel();
         throw;
     }
     ATable.Post();
+}
+
+TFieldNames::TFieldNames(const TKWMemTable& ATable)
+{
+    for (int I = 0; I < ATable.FieldCount(); ++I)
+        FNames.push_back(ATable.Fields(I).FieldName().toStdString());
+    for (std::size_t I = 0; I < FNames.size(); ++I)
+        FIndex.emplace(FNames[I], static_cast<int>(I));
+}
+
+int TFieldNames::IndexOf(const std::string& AName) const
+{
+    const auto Found = FIndex.find(AName);
+    return Found == FIndex.end() ? -1 : Found->second;
 }

@@ -40,6 +40,8 @@ private:
     TKWMemTable* FSrcDataSet = nullptr;
 };
 
+class TFieldNames;
+
 // JSON → table: an object becomes one appended record, an array one record per element.
 // Reading never empties the table first.
 class TJSONConverter
@@ -58,8 +60,8 @@ public:
     void ToRecord(TKWMemTable& ATable);
 
 private:
-    void ReadArray(const TKWJson& AArray, TKWMemTable& ATable) const;
-    void ReadObject(const TKWJson& AObject, TKWMemTable& ATable) const;
+    void ReadArray(const TKWJson& AArray, TKWMemTable& ATable, const TFieldNames& AFields) const;
+    void ReadObject(const TKWJson& AObject, TKWMemTable& ATable, const TFieldNames& AFields) const;
 
     const TKWJson* FSrcJSONObject = nullptr;
     const TKWJson* FSrcJSONArray = nullptr;
