@@ -27,6 +27,8 @@ namespace {
 constexpr qreal MainCaptionScale = 1.5;
 constexpr qreal WideEditors = 1.5;
 constexpr int MinEditorWidth = 100;
+// A long code label is shortened in its list rather than pushing the grid off the page.
+constexpr int MaxEditorWidth = 360;
 constexpr quint32 Black = 0xFF000000;
 constexpr quint32 Red = 0xFFFF0000;
 const QString MandatoryMark = QStringLiteral("  *");
@@ -117,7 +119,10 @@ void TKWGridLayout::Init()
             // Free texts (names, addresses) get room to be read whole.
             const int Width = std::max(Editor->sizeHint().width(),
                                        Entry.EditType == etText ? 2 * MinEditorWidth : MinEditorWidth);
-            Editor->setMinimumWidth(Entry.EditType == etCheckBox ? Width : qRound(Width * WidthFactor));
+            Editor->setMinimumWidth(Entry.EditType == etCheckBox
+                                        ? Width
+                                        : std::min(qRound(Width * WidthFactor), MaxEditorWidth));
+            Editor->setMaximumWidth(std::max(Editor->minimumWidth(), MaxEditorWidth));
             Editor->setEnabled(Entry.Enabled);
             FGridPanelLayout->addWidget(Label, Row, 0, Qt::AlignLeft | Qt::AlignVCenter);
             FGridPanelLayout->addWidget(Editor, Row, 1, Qt::AlignLeft | Qt::AlignVCenter);
