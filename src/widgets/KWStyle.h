@@ -21,6 +21,12 @@ constexpr quint32 BeratungColor = 0xFFC43E3B;
 // Mandatory entries still empty, values out of target.
 constexpr quint32 AlertColor = 0xFFF44336;
 
+// The frame of a picture flashes green when it is chosen or counts up, red when it counts down.
+constexpr quint32 FlashPlusColor = 0xFF4CAF50;
+constexpr quint32 FlashMinusColor = 0xFFF44336;
+// How long the frame flashes, in milliseconds.
+constexpr int FlashDuration = 400;
+
 inline QColor Color(quint32 AArgb)
 {
     return QColor::fromRgba(AArgb);
