@@ -10,6 +10,8 @@ packages=(
   # Qt 6: widgets, SQL with the SQLite driver, SVG, multimedia, print support, network
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-svg-dev qt6-multimedia-dev
   libqt6svg6 qt6-qpa-plugins
+  # the counters' click: the MP3 decoder of the multimedia back end
+  gstreamer1.0-plugins-good
   # JSON, HTTP server with TLS and compression
   nlohmann-json3-dev libcpp-httplib-dev libssl-dev zlib1g-dev libbrotli-dev libsqlite3-dev
   # tests and benchmarks

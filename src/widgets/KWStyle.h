@@ -26,6 +26,8 @@ constexpr quint32 FlashPlusColor = 0xFF4CAF50;
 constexpr quint32 FlashMinusColor = 0xFFF44336;
 // How long the frame flashes, in milliseconds.
 constexpr int FlashDuration = 400;
+// A disabled counter's picture is all but invisible.
+constexpr qreal DisabledPictureOpacity = 0.05;
 
 inline QColor Color(quint32 AArgb)
 {
