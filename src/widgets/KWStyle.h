@@ -28,6 +28,8 @@ constexpr quint32 FlashMinusColor = 0xFFF44336;
 constexpr int FlashDuration = 400;
 // A disabled counter's picture is all but invisible.
 constexpr qreal DisabledPictureOpacity = 0.05;
+// The square buttons of the record navigators.
+constexpr int NavigatorButtonSize = 100;
 
 inline QColor Color(quint32 AArgb)
 {

@@ -130,9 +130,11 @@ TEST(KWDictionaryResource, LayoutAndPlaceholders)
             EnglishPlaceholders << M.next().captured();
         EXPECT_EQ(GermanPlaceholders, EnglishPlaceholders) << German.toStdString();
     }
-    EXPECT_EQ(Entries, 622);
+    // The 622 entries of the design come first, in their order; the program's own texts
+    // (accessible names of symbol buttons and the like) follow them.
+    EXPECT_GE(Entries, 622);
     EXPECT_EQ(Seen.value(0), "#Brett, Beton");
-    EXPECT_EQ(Seen.value(Seen.size() - 1), "Wissenschaftlich");
+    EXPECT_EQ(Seen.indexOf("Wissenschaftlich"), 620);
 }
 
 } // namespace

@@ -1,0 +1,120 @@
+#include "KWAnnotatableImage.h"
+
+#include "KWImageFrame.h"
+#include "KWImageGeometry.h"
+#include "KWMemTable.h"
+#include "KWPageSupport.h"
+#include "KWStyle.h"
+#include "KWTooltipLabel.h"
+#include "KWTranslateUtil.h"
+#include "KWUtilsGui.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+namespace {
+
+constexpr int EditWidth = 50;
+
+} // namespace
+
+TKWAnnotatableImage::TKWAnnotatableImage(QWidget* AOwner, TKWTooltipLabel* ATooltipLabel,
+                                         TKWMemTable& AData, TImageInfo AImageInfo)
+    : QWidget(AOwner), FImageInfo(std::move(AImageInfo)),
+      FImage(new TKWImageFrame(TKWImageScale::isStretch, this)), FData(AData),
+      FTooltipLabel(ATooltipLabel)
+{
+    FImage->setObjectName(QStringLiteral("Image"));
+    FImage->setFocusPolicy(Qt::NoFocus);
+    FImage->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TKWAnnotatableImage::Init()
+{
+    const QImage Picture = KWLoadBitmapResource(FImageInfo.Imagename);
+    FOriginalImageWidth = Picture.width();
+    FOriginalImageHeight = Picture.height();
+    FImage->SetPicture(Picture);
+    for (const TAnnotation& Annotation : FImageInfo.Annotations)
+        FEditControls.push_back(CreateEdit(Annotation));
+    PlaceControls();
+}
+
+void TKWAnnotatableImage::RefreshValues()
+{
+    TKWRefreshGuard Guard(FIsRefreshing, true);
+    for (size_t I = 0; I < FEditControls.size(); ++I) {
+        const QString Stored = FData.FieldByName(FImageInfo.Annotations[I].ID).AsString();
+        FEditControls[I]->setText(KWAnnotationDisplayText(Stored));
+    }
+}
+
+void TKWAnnotatableImage::resizeEvent(QResizeEvent* AEvent)
+{
+    PlaceControls();
+    QWidget::resizeEvent(AEvent);
+}
+
+bool TKWAnnotatableImage::eventFilter(QObject* AWatched, QEvent* AEvent)
+{
+    const QEvent::Type Type = AEvent->type();
+    if (!FTooltipLabel || (Type != QEvent::FocusIn && Type != QEvent::FocusOut))
+        return QWidget::eventFilter(AWatched, AEvent);
+    const auto Found = std::find(FEditControls.begin(), FEditControls.end(), AWatched);
+    if (Found != FEditControls.end() && Type == QEvent::FocusIn)
+        FTooltipLabel->ShowTooltip(FImageInfo.Annotations[Found - FEditControls.begin()].Text,
+                                   true);
+    else if (Found != FEditControls.end())
+        FTooltipLabel->HideTooltip();
+    return QWidget::eventFilter(AWatched, AEvent);
+}
+
+QLineEdit* TKWAnnotatableImage::CreateEdit(const TAnnotation& AAnnotation)
+{
+    auto* Edit = new QLineEdit(this);
+    const int Index = static_cast<int>(FEditControls.size());
+    Edit->setObjectName(AAnnotation.ID);
+    Edit->setPlaceholderText(KWTranslate(AAnnotation.TextPrompt));
+    Edit->setAccessibleName(
+        KWTranslate(AAnnotation.Text.isEmpty() ? AAnnotation.TextPrompt : AAnnotation.Text));
+    Edit->setInputMethodHints(AAnnotation.KeyboardType);
+    Edit->setAlignment(Qt::AlignCenter);
+    Edit->resize(EditWidth, KWStyle::TouchTarget);
+    if (!AAnnotation.FilterChar.isEmpty())
+        Edit->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(
+                QStringLiteral("[%1]*").arg(QRegularExpression::escape(AAnnotation.FilterChar))),
+            Edit));
+    connect(Edit, &QLineEdit::textChanged, this, [this, Index] { EditChange(Index); });
+    if (AAnnotation.KillFocusByReturn)
+        connect(Edit, &QLineEdit::returnPressed, Edit, &QLineEdit::clearFocus);
+    Edit->installEventFilter(this);
+    Edit->show();
+    return Edit;
+}
+
+void TKWAnnotatableImage::EditChange(int AIndex)
+{
+    if (FIsRefreshing)
+        return;
+    const QString& FieldName = FImageInfo.Annotations[AIndex].ID;
+    FData.WriteValue(FieldName, FEditControls[AIndex]->text());
+    Q_EMIT OnEditChange(FieldName);
+}
+
+void TKWAnnotatableImage::PlaceControls()
+{
+    const QSize PixelSize = OriginalImageSize();
+    const QSize Shown(width(), qRound(KWAnnotatedImageHeight(width(), PixelSize)));
+    // The height follows the width, so the drawing keeps its proportions.
+    setFixedHeight(Shown.height());
+    FImage->setGeometry(QRect(QPoint(), Shown));
+    for (size_t I = 0; I < FEditControls.size(); ++I) {
+        QLineEdit* Edit = FEditControls[I];
+        const QPointF Centre =
+            KWAnnotationCentre(Shown, PixelSize, FImageInfo.Annotations[I].Position);
+        Edit->move(qRound(Centre.x() - Edit->width() / 2.0),
+                   qRound(Centre.y() - Edit->height() / 2.0));
+    }
+}
