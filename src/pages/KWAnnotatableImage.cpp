@@ -1,5 +1,6 @@
 #include "KWAnnotatableImage.h"
 
+#include "KWException.h"
 #include "KWImageFrame.h"
 #include "KWImageGeometry.h"
 #include "KWMemTable.h"
@@ -7,6 +8,7 @@
 #include "KWStyle.h"
 #include "KWTooltipLabel.h"
 #include "KWTranslateUtil.h"
+#include "KWUtils.h"
 #include "KWUtilsGui.h"
 
 #include <QEvent>
@@ -50,6 +52,12 @@ void TKWAnnotatableImage::RefreshValues()
     }
 }
 
+void TKWAnnotatableImage::UpdateChange()
+{
+    for (size_t I = 0; I < FEditControls.size(); ++I)
+        EditChange(static_cast<int>(I));
+}
+
 void TKWAnnotatableImage::resizeEvent(QResizeEvent* AEvent)
 {
     PlaceControls();
@@ -86,7 +94,7 @@ QLineEdit* TKWAnnotatableImage::CreateEdit(const TAnnotation& AAnnotation)
             QRegularExpression(
                 QStringLiteral("[%1]*").arg(QRegularExpression::escape(AAnnotation.FilterChar))),
             Edit));
-    connect(Edit, &QLineEdit::textChanged, this, [this, Index] { EditChange(Index); });
+    connect(Edit, &QLineEdit::editingFinished, this, [this, Index] { EditChange(Index); });
     if (AAnnotation.KillFocusByReturn)
         connect(Edit, &QLineEdit::returnPressed, Edit, &QLineEdit::clearFocus);
     Edit->installEventFilter(this);
@@ -96,10 +104,22 @@ QLineEdit* TKWAnnotatableImage::CreateEdit(const TAnnotation& AAnnotation)
 
 void TKWAnnotatableImage::EditChange(int AIndex)
 {
-    if (FIsRefreshing)
+    QLineEdit* Edit = FEditControls[AIndex];
+    // Leaving a field without typing writes nothing: a stored 0 shown empty stays 0.
+    if (FIsRefreshing || !Edit->isModified())
         return;
+    Edit->setModified(false);
     const QString& FieldName = FImageInfo.Annotations[AIndex].ID;
-    FData.WriteValue(FieldName, FEditControls[AIndex]->text());
+    try {
+        FData.WriteValue(FieldName, Edit->text());
+    } catch (const EKWException& E) {
+        KWLog(QStringLiteral("TKWAnnotatableImage.EditChange - Exception"));
+        KWLog(QStringLiteral("  Name:    ") + FieldName);
+        KWLog(QStringLiteral("  Message: ") + E.Message());
+        TKWRefreshGuard Guard(FIsRefreshing, true);
+        Edit->setText(KWAnnotationDisplayText(FData.FieldByName(FieldName).AsString()));
+        return;
+    }
     Q_EMIT OnEditChange(FieldName);
 }
 

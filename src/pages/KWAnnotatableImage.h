@@ -14,10 +14,11 @@ class TKWTooltipLabel;
 
 // A drawing (of a cubicle, a feeding place) with entry fields placed on it at fixed points,
 // each bound to one field of the table's current record. The drawing keeps its proportions:
-// the height follows the width. A typed value is written at once (through
-// TKWMemTable::WriteValue) and reported by OnEditChange with the field name. While a field has
-// the focus the tooltip label shows its hint. A stored 0 shows as an empty field with its
-// prompt.
+// the height follows the width. A typed value is written when it is committed (Return or
+// leaving the field) through TKWMemTable::WriteValue and reported by OnEditChange with the
+// field name; a text the field cannot take is logged and the stored value shown again. While a
+// field has the focus the tooltip label shows its hint. A stored 0 shows as an empty field with
+// its prompt.
 //
 // Each field is named after its annotation (objectName = ID) and carries the hint as
 // accessible name (the prompt when there is no hint); the drawing is "Image".
@@ -35,6 +36,9 @@ public:
     void Init();
     // Shows the current record's values.
     void RefreshValues();
+    // Writes what was typed and not yet committed, as if it had been; pages call it when they
+    // are left or move to another record.
+    void UpdateChange();
     const TImageInfo& ImageInfo() const { return FImageInfo; }
     QSize OriginalImageSize() const { return {FOriginalImageWidth, FOriginalImageHeight}; }
 

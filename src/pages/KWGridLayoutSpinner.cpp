@@ -32,6 +32,7 @@ void TKWGridLayoutSpinner::Init()
         Spinner->move(Geometry.SpinnerPos(static_cast<int>(I), SpinnerHeight));
         const int Index = static_cast<int>(I);
         connect(Spinner, &TKWImageSpinner::OnChange, this, [this, Index] { SpinnerChange(Index); });
+        Spinner->show();
         FSpinners.push_back(Spinner);
     }
     resize(KWContentWidth, Geometry.Height(SpinnerHeight));

@@ -78,6 +78,9 @@ void TKWPositionControlPanel::RefreshPositionText()
 QToolButton* TKWPositionControlPanel::CreateButton(const QString& AName, const QIcon& AIcon,
                                                    const QString& AText)
 {
-    return KWCreateSymbolButton(FControlLayout, AName, AIcon, ArrowSize,
-                                KWStyle::NavigatorButtonSize, AText);
+    QToolButton* Button = KWCreateSymbolButton(FControlLayout, AName, AIcon, ArrowSize,
+                                               KWStyle::NavigatorButtonSize, AText);
+    // A tap takes the focus, so a value still being typed is committed before the record moves.
+    Button->setFocusPolicy(Qt::StrongFocus);
+    return Button;
 }

@@ -6,6 +6,7 @@
 #include "KWTranslateUtil.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
 
@@ -78,6 +79,23 @@ TEST_F(KWPositionControlPanelTest, NextWalksToANewRecordAndPreviousBack)
     Tap("PreviousButton");
     Tap("PreviousButton");
     EXPECT_EQ(PositionText(), "Tier 1 von 4");
+}
+
+// A value still being typed when the record moves belongs to the record it was typed on.
+TEST_F(KWPositionControlPanelTest, ATapOnNextCommitsTheValueBeingTyped)
+{
+    auto* Edit = new QLineEdit(FPager.ContentLayout());
+    QObject::connect(Edit, &QLineEdit::editingFinished, Edit,
+                     [this, Edit] { FTable.WriteValue("Kuhnummer", Edit->text()); });
+    Edit->show();
+    FPager.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&FPager));
+    Edit->setFocus();
+    QTest::keyClicks(Edit, "77");
+    Tap("NextButton");
+    EXPECT_EQ(PositionText(), "Tier 3 von 3");
+    FTable.SetRecNo(2);
+    EXPECT_EQ(FTable.FieldByName("Kuhnummer").AsInteger(), 77);
 }
 
 TEST_F(KWPositionControlPanelTest, TheBarHoldsTheWidestTextAndTheButtons)
