@@ -1,7 +1,6 @@
 #include "KWAnnotatableImage.h"
 
 #include "KWException.h"
-#include "KWImageFrame.h"
 #include "KWImageGeometry.h"
 #include "KWMemTable.h"
 #include "KWPageSupport.h"
@@ -13,6 +12,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QRegularExpressionValidator>
 
 namespace {
@@ -23,13 +23,8 @@ constexpr int EditWidth = 50;
 
 TKWAnnotatableImage::TKWAnnotatableImage(QWidget* AOwner, TKWTooltipLabel* ATooltipLabel,
                                          TKWMemTable& AData, TImageInfo AImageInfo)
-    : QWidget(AOwner), FImageInfo(std::move(AImageInfo)),
-      FImage(new TKWImageFrame(TKWImageScale::isStretch, this)), FData(AData),
-      FTooltipLabel(ATooltipLabel)
+    : QWidget(AOwner), FImageInfo(std::move(AImageInfo)), FData(AData), FTooltipLabel(ATooltipLabel)
 {
-    FImage->setObjectName(QStringLiteral("Image"));
-    FImage->setFocusPolicy(Qt::NoFocus);
-    FImage->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void TKWAnnotatableImage::Init()
@@ -37,7 +32,8 @@ void TKWAnnotatableImage::Init()
     const QImage Picture = KWLoadBitmapResource(FImageInfo.Imagename);
     FOriginalImageWidth = Picture.width();
     FOriginalImageHeight = Picture.height();
-    FImage->SetPicture(Picture);
+    FImage.SetPicture(Picture);
+    update();
     for (const TAnnotation& Annotation : FImageInfo.Annotations)
         FEditControls.push_back(CreateEdit(Annotation));
     PlaceControls();
@@ -56,6 +52,12 @@ void TKWAnnotatableImage::UpdateChange()
 {
     for (size_t I = 0; I < FEditControls.size(); ++I)
         EditChange(static_cast<int>(I));
+}
+
+void TKWAnnotatableImage::paintEvent(QPaintEvent*)
+{
+    QPainter Painter(this);
+    Painter.drawPixmap(0, 0, FImage.Scaled(size(), devicePixelRatioF(), false));
 }
 
 void TKWAnnotatableImage::resizeEvent(QResizeEvent* AEvent)
@@ -129,7 +131,6 @@ void TKWAnnotatableImage::PlaceControls()
     const QSize Shown(width(), qRound(KWAnnotatedImageHeight(width(), PixelSize)));
     // The height follows the width, so the drawing keeps its proportions.
     setFixedHeight(Shown.height());
-    FImage->setGeometry(QRect(QPoint(), Shown));
     for (size_t I = 0; I < FEditControls.size(); ++I) {
         QLineEdit* Edit = FEditControls[I];
         const QPointF Centre =

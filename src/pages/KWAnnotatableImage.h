@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KWRecordingRows.h"
+#include "KWScaledPicture.h"
 
 #include <QSize>
 #include <QWidget>
@@ -8,7 +9,6 @@
 #include <vector>
 
 class QLineEdit;
-class TKWImageFrame;
 class TKWMemTable;
 class TKWTooltipLabel;
 
@@ -21,7 +21,8 @@ class TKWTooltipLabel;
 // its prompt.
 //
 // Each field is named after its annotation (objectName = ID) and carries the hint as
-// accessible name (the prompt when there is no hint); the drawing is "Image".
+// accessible name (the prompt when there is no hint). The drawing itself is no control; the
+// page names it after the heading it shows with it.
 class TKWAnnotatableImage final : public QWidget
 {
     Q_OBJECT
@@ -46,6 +47,7 @@ Q_SIGNALS:
     void OnEditChange(const QString& AFieldName);
 
 protected:
+    void paintEvent(QPaintEvent* AEvent) override;
     void resizeEvent(QResizeEvent* AEvent) override;
     bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
 
@@ -57,7 +59,8 @@ private:
     TImageInfo FImageInfo;
     int FOriginalImageWidth = 0;
     int FOriginalImageHeight = 0;
-    TKWImageFrame* FImage;
+    // Drawn over the whole widget, stretched.
+    TKWScaledPicture FImage;
     std::vector<QLineEdit*> FEditControls;
     TKWMemTable& FData;
     TKWTooltipLabel* FTooltipLabel;

@@ -20,8 +20,7 @@ TKWImageFrame::TKWImageFrame(TKWImageScale AScale, QWidget* AParent)
 
 void TKWImageFrame::SetPicture(const QImage& APicture)
 {
-    FPicture = APicture;
-    FScaledPicture = QPixmap();
+    FPicture.SetPicture(APicture);
     update();
 }
 
@@ -51,11 +50,12 @@ bool TKWImageFrame::IsFlashing() const
 void TKWImageFrame::paintEvent(QPaintEvent*)
 {
     QPainter Painter(this);
-    if (!FPicture.isNull()) {
+    if (!FPicture.IsNull()) {
         Painter.setOpacity(FPictureOpacity);
-        const QPixmap& Scaled = ScaledPicture();
-        const QSize Shown = Scaled.deviceIndependentSize().toSize();
         const QRect Inside = PictureRect();
+        const QPixmap& Scaled =
+            FPicture.Scaled(Inside.size(), devicePixelRatioF(), FScale == TKWImageScale::isFit);
+        const QSize Shown = Scaled.deviceIndependentSize().toSize();
         Painter.drawPixmap(Inside.x() + (Inside.width() - Shown.width()) / 2,
                            Inside.y() + (Inside.height() - Shown.height()) / 2, Scaled);
         Painter.setOpacity(1);
@@ -71,12 +71,6 @@ void TKWImageFrame::paintEvent(QPaintEvent*)
     }
 }
 
-void TKWImageFrame::resizeEvent(QResizeEvent* AEvent)
-{
-    FScaledPicture = QPixmap();
-    QAbstractButton::resizeEvent(AEvent);
-}
-
 void TKWImageFrame::SetFrameColor(const QColor& AColor)
 {
     if (FFrameColor == AColor)
@@ -89,18 +83,4 @@ QRect TKWImageFrame::PictureRect() const
 {
     return rect().marginsRemoved(
         QMargins(KWImageFrameStroke, KWImageFrameStroke, KWImageFrameStroke, KWImageFrameStroke));
-}
-
-const QPixmap& TKWImageFrame::ScaledPicture()
-{
-    const qreal Ratio = devicePixelRatioF();
-    const QSize Target = PictureRect().size() * Ratio;
-    if (FScaledPicture.isNull() && !Target.isEmpty()) {
-        const Qt::AspectRatioMode Mode =
-            FScale == TKWImageScale::isFit ? Qt::KeepAspectRatio : Qt::IgnoreAspectRatio;
-        FScaledPicture =
-            QPixmap::fromImage(FPicture.scaled(Target, Mode, Qt::SmoothTransformation));
-        FScaledPicture.setDevicePixelRatio(Ratio);
-    }
-    return FScaledPicture;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "KWScaledPicture.h"
+
 #include <QAbstractButton>
 #include <QColor>
 #include <QImage>
-#include <QPixmap>
 
 class QVariantAnimation;
 
@@ -29,7 +30,7 @@ public:
 
     // The picture is copied; the caller keeps its own.
     void SetPicture(const QImage& APicture);
-    const QImage& Picture() const { return FPicture; }
+    const QImage& Picture() const { return FPicture.Picture(); }
     void SetPictureOpacity(qreal AOpacity);
     qreal PictureOpacity() const { return FPictureOpacity; }
 
@@ -44,17 +45,13 @@ Q_SIGNALS:
 
 protected:
     void paintEvent(QPaintEvent* AEvent) override;
-    void resizeEvent(QResizeEvent* AEvent) override;
 
 private:
     void SetFrameColor(const QColor& AColor);
     QRect PictureRect() const;
-    const QPixmap& ScaledPicture();
 
     TKWImageScale FScale;
-    QImage FPicture;
-    // The picture at its shown size, drawn once per size.
-    QPixmap FScaledPicture;
+    TKWScaledPicture FPicture;
     qreal FPictureOpacity = 1;
     QColor FFrameColor = Qt::transparent;
     QVariantAnimation* FAnimation;

@@ -7,17 +7,18 @@
 #include <vector>
 
 // Row descriptions of the picture widgets and the rules on their values. Plain values: the pages
-// describe their counters and annotated drawings with them, the widgets build from them.
+// describe their counters and annotated drawings with them (designated initializers name what
+// is set, the rest keeps its default), the widgets build from them.
 
 // One counter of a counter grid, bound to an integer field of the grid's table.
 struct TSpinnerGridEntry
 {
     // Field name.
-    QString ID;
+    QString ID{};
     // German caption, translated when shown.
-    QString Text;
+    QString Text{};
     // Picture resource.
-    QString ImageName;
+    QString ImageName{};
     bool Enabled = true;
 
     static TSpinnerGridEntry CreateSpinnerGridEntry(const QString& AID, const QString& AText,
@@ -28,28 +29,28 @@ struct TSpinnerGridEntry
 struct TAnnotation
 {
     // Field name.
-    QString ID;
+    QString ID{};
     // German hint shown while the field has the focus.
-    QString Text;
+    QString Text{};
     // German grey prompt of the empty field.
-    QString TextPrompt;
+    QString TextPrompt{};
     // What the on-screen keyboard offers.
     Qt::InputMethodHints KeyboardType = Qt::ImhNone;
     // Return leaves the field.
     bool KillFocusByReturn = true;
     // The characters the field accepts; empty accepts any.
-    QString FilterChar;
+    QString FilterChar{};
     // Centre of the field, in pixels of the picture file.
-    QPoint Position;
+    QPoint Position{};
 };
 
 // A drawing and the fields placed on it.
 struct TImageInfo
 {
-    QString ID;
+    QString ID{};
     // Picture resource.
-    QString Imagename;
-    std::vector<TAnnotation> Annotations;
+    QString Imagename{};
+    std::vector<TAnnotation> Annotations{};
 };
 
 // The count a counter's text stands for. A text that is not a whole number (empty, a sign
