@@ -69,6 +69,16 @@ inline constexpr quint32 UploadColor = 0xFF3643F4;
 // A switch that is on.
 inline constexpr quint32 SwitchOnColor = 0xFF769733;
 
+// The frame of a picture flashes green when it is chosen or counts up, red when it counts down.
+inline constexpr quint32 FlashPlusColor = 0xFF4CAF50;
+inline constexpr quint32 FlashMinusColor = 0xFFF44336;
+// How long the frame flashes, in milliseconds.
+inline constexpr int FlashDuration = 400;
+// A disabled counter's picture is all but invisible.
+inline constexpr qreal DisabledPictureOpacity = 0.05;
+// The square buttons of the record navigators.
+inline constexpr int NavigatorButtonSize = 100;
+
 // A colour of this unit as a style-sheet colour ("rgba(r, g, b, a)").
 QString Css(quint32 AColor);
 
